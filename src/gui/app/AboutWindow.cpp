@@ -1,0 +1,52 @@
+#include "app/AboutWindow.h"
+
+#include "app/Startup.h"
+#include "platform/CarsPack.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tesmi {
+
+AboutWindow::AboutWindow(const CarsPack &cars, QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form11"));
+    setWindowTitle(QStringLiteral("О программе"));
+    setModal(true);
+
+    auto *logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("logo"));
+    logo->setPixmap(cars.picture(QStringLiteral("logo")));
+    logo->setAlignment(Qt::AlignCenter);
+
+    auto *name = new QLabel(kProgramVersionTitle, this);
+    name->setObjectName(QStringLiteral("version"));
+    name->setAlignment(Qt::AlignCenter);
+    name->setStyleSheet(QStringLiteral("font-size: 18px; font-weight: bold;"));
+
+    auto *credits = new QLabel(QStringLiteral("Клавиатурный тренажер для гонщиков скорвела.\n\n"
+                                              "Программирование, идея и тексты — участники проекта TesmiTrainer.\n"
+                                              "Спасибо всем, кто тренируется, присылает словари и находит ошибки."),
+                               this);
+    credits->setObjectName(QStringLiteral("credits"));
+    credits->setAlignment(Qt::AlignCenter);
+    credits->setWordWrap(true);
+
+    // OK is the default button, so Enter closes the window as Escape does.
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 20, 24, 16);
+    layout->setSpacing(12);
+    layout->addWidget(logo);
+    layout->addWidget(name);
+    layout->addWidget(credits);
+    layout->addWidget(buttons);
+    setFixedWidth(420);
+}
+
+} // namespace tesmi

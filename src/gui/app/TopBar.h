@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/FrameLayout.h"
+
+#include <QWidget>
+
+class QLabel;
+
+namespace tesmi {
+
+class ClickableLabel;
+
+// Panel1: the current mode, its summary, the toolbar and, on the right, the
+// garage, mail, About, rank and login labels.
+class TopBar : public QWidget {
+    Q_OBJECT
+public:
+    explicit TopBar(QWidget *parent = nullptr);
+
+    ClickableLabel *modeLabel() const { return modeLabel_; }
+    ClickableLabel *garageLabel() const { return garage_; }
+    ClickableLabel *mailLabel() const { return mail_; }
+    ClickableLabel *aboutLabel() const { return about_; }
+    ClickableLabel *usernameLabel() const { return username_; }
+    QLabel *rankName() const { return rankName_; }
+    QWidget *levelStrip() const { return levelStrip_; }
+
+    void setModeName(const QString &name);
+    void setLogin(const QString &login);
+    void setRankName(const QString &rank);
+
+    // Sizes of the right-hand labels, measured from their captions.
+    void measure(FrameMetrics &metrics) const;
+    void place(const FrameGeometry &geometry);
+    // Labels hidden while the settings panel is collapsed.
+    void setSidePartsVisible(bool visible);
+
+    static constexpr int kHeight = 64;
+
+private:
+    ClickableLabel *modeLabel_;
+    QLabel *summary_;
+    ClickableLabel *garage_;
+    ClickableLabel *mail_;
+    ClickableLabel *about_;
+    ClickableLabel *username_;
+    QLabel *rankName_;
+    QWidget *levelStrip_;
+};
+
+} // namespace tesmi

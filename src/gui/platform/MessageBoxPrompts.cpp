@@ -1,0 +1,54 @@
+#include "platform/MessageBoxPrompts.h"
+
+#include "app/Startup.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace tesmi {
+
+namespace {
+
+QString shown(const QString &text)
+{
+    QString lines = text;
+    return lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QMessageBox::StandardButton ask(const QString &text, QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton yes)
+{
+    QMessageBox box(QMessageBox::Question, kProgramTitle, shown(text), buttons, QApplication::activeWindow());
+    box.setDefaultButton(yes);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+} // namespace
+
+void MessageBoxPrompts::message(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, shown(text), QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+bool MessageBoxPrompts::askYesNo(const QString &text)
+{
+    return ask(text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+bool MessageBoxPrompts::askOkCancel(const QString &text)
+{
+    return ask(text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+std::optional<QString> MessageBoxPrompts::askText(const QString &title, const QString &label)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, label, QLineEdit::Normal, {}, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+} // namespace tesmi

@@ -1,0 +1,180 @@
+#include "app/MainWindow.h"
+
+#include "app/ClickableLabel.h"
+#include "app/SplashWindow.h"
+#include "app/Startup.h"
+#include "app/Style.h"
+#include "online/Login.h"
+#include "storage/Settings.h"
+
+#include "GuiFixture.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace tesmi;
+
+namespace {
+
+class MainWindowTest : public fakes::GuiTest {
+protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        ApplyStyle(*qApp);
+    }
+
+    std::unique_ptr<MainWindow> start()
+    {
+        auto window = std::make_unique<MainWindow>(*context, firstRun, splash);
+        window->restoreState();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        return window;
+    }
+
+    bool visible(const QWidget &window, const QString &name) { return child(&window, name)->isVisible(); }
+
+    SplashWindow splash;
+};
+
+TEST_F(MainWindowTest, FreshStartShowsRegularModeAtMinimumSizeAndAsksForLogin)
+{
+    auto window = start();
+    EXPECT_EQ(window->size(), QSize(1024, 650));
+    EXPECT_EQ(window->pos(), QPoint(0, 0));
+    EXPECT_EQ(window->windowTitle(), "TesmiTrainer");
+    EXPECT_EQ(child<QLabel>(window.get(), "Label39")->text(), "Обычный");
+    EXPECT_EQ(child<QLabel>(window.get(), "Username")->text(), "Войти");
+    EXPECT_EQ(child<QLabel>(window.get(), "Rangname")->text(), "Новичок");
+    for (const char *area : {"Panel1", "Panel4", "Panel3", "Panel7", "arrows", "StaticText1", "StaticText2"})
+        EXPECT_TRUE(visible(*window, area)) << area;
+    EXPECT_EQ(child<QLabel>(window.get(), "StaticText1")->text(),
+              "Alt+R — заново  |  Ctrl+Right — следующий текст  |   Escape — сброс игры  |  F11 — "
+              "полноэкранный режим");
+    saveScreenshot(*window, "main_window");
+}
+
+TEST_F(MainWindowTest, FirstRunStepShowsMessageOnlyOnFirstRun)
+{
+    ASSERT_TRUE(firstRun);
+    auto window = start();
+    window->firstRunStep();
+    EXPECT_EQ(fake.prompts.messages, QStringList{kFirstRunMessage});
+
+    firstRun = EnsureSchema(*db);
+    fake.prompts.messages.clear();
+    auto second = start();
+    second->firstRunStep();
+    EXPECT_TRUE(fake.prompts.messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, CollapsingHidesSidePartsAndNarrowsWindow)
+{
+    SetSetting(*db, "width", "1400");
+    SetSetting(*db, "height", "800");
+    auto window = start();
+    auto *arrows = child<QToolButton>(window.get(), "arrows");
+    arrows->click();
+    EXPECT_EQ(window->width(), 1200);
+    EXPECT_EQ(arrows->text(), "<");
+    EXPECT_EQ(arrows->toolTip(), "Развернуть панель настроек");
+    for (const char *hidden : {"Panel3", "Rangname", "Garaj", "Label45", "menu", "Username"})
+        EXPECT_FALSE(visible(*window, hidden)) << hidden;
+    EXPECT_EQ(arrows->geometry().right() + 1, window->width());
+    saveScreenshot(*window, "main_window_collapsed");
+
+    arrows->click();
+    EXPECT_EQ(window->width(), 1400);
+    EXPECT_EQ(arrows->text(), ">");
+    EXPECT_TRUE(visible(*window, "Panel3"));
+    EXPECT_EQ(window->minimumWidth(), 824);
+}
+
+TEST_F(MainWindowTest, CollapsedPanelSurvivesRestartWithTheSameWidth)
+{
+    SetSetting(*db, "width", "1300");
+    {
+        auto window = start();
+        window->toggleSettingsPanel();
+        ASSERT_EQ(window->width(), 1100);
+        window->close();
+    }
+    EXPECT_EQ(GetSetting(*db, "min"), "1");
+    auto again = start();
+    EXPECT_TRUE(again->settingsCollapsed());
+    EXPECT_EQ(again->width(), 1100);
+}
+
+TEST_F(MainWindowTest, ExitSavesGeometryAndLastMode)
+{
+    auto window = start();
+    window->move(40, 30);
+    window->resize(1200, 700);
+    window->close();
+    EXPECT_EQ(GetSetting(*db, "left"), "40");
+    EXPECT_EQ(GetSetting(*db, "top"), "30");
+    EXPECT_EQ(GetSetting(*db, "width"), "1200");
+    EXPECT_EQ(GetSetting(*db, "height"), "700");
+    EXPECT_EQ(GetSetting(*db, "last"), "Обычный");
+    EXPECT_EQ(GetSetting(*db, "carID"), "ЗАЗ_965");
+    EXPECT_EQ(GetSetting(*db, "colorcar"), "4");
+    EXPECT_EQ(GetSetting(*db, "min"), "0");
+}
+
+TEST_F(MainWindowTest, DonationLinkHiddenWhileRecentDonationCounts)
+{
+    db->Execute("CREATE TABLE _donate (id INTEGER PRIMARY KEY, date TEXT)");
+    db->Execute("INSERT INTO _donate (date) VALUES (?)", {fake.clock.today().addDays(-30).toString("dd.MM.yyyy")});
+    auto window = start();
+    EXPECT_FALSE(visible(*window, "StaticText2"));
+}
+
+struct LoginCase {
+    const char *answer;
+    const char *stored;
+    bool refused;
+};
+
+class LoginClickTest : public MainWindowTest, public ::testing::WithParamInterface<LoginCase> {};
+
+TEST_P(LoginClickTest, StoresOnlyValidLogin)
+{
+    const LoginCase &c = GetParam();
+    auto window = start();
+    fake.prompts.textAnswers.push_back(QString::fromUtf8(c.answer));
+    QTest::mouseClick(child(window.get(), "Username"), Qt::LeftButton);
+    EXPECT_EQ(UserLogin(*db), QString::fromUtf8(c.stored));
+    EXPECT_EQ(fake.prompts.messages, c.refused ? QStringList{kLoginRefused} : QStringList{});
+    EXPECT_EQ(child<QLabel>(window.get(), "Username")->text(), c.refused ? "Войти" : QString::fromUtf8(c.stored));
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, LoginClickTest,
+                         ::testing::Values(LoginCase{"racer_1", "racer_1", false}, LoginCase{"гонщик", "", true},
+                                           LoginCase{"ab", "", true}, LoginCase{"x'); DROP TABLE _settings;--", "", true}));
+
+TEST_F(MainWindowTest, F1OpensAboutWhichEscapeCloses)
+{
+    auto window = start();
+    QString version;
+    bool hasLogo = false;
+    QTimer::singleShot(0, [&] {
+        auto *about = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(about, nullptr);
+        EXPECT_EQ(about->objectName(), "Form11");
+        version = about->findChild<QLabel *>("version")->text();
+        hasLogo = !about->findChild<QLabel *>("logo")->pixmap().isNull();
+        saveScreenshot(*about, "about");
+        QTest::keyClick(about, Qt::Key_Escape);
+    });
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(version, "TesmiTrainer 3.4.1.4");
+    EXPECT_TRUE(hasLogo);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+} // namespace
