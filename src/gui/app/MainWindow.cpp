@@ -7,9 +7,12 @@
 #include "app/SplashWindow.h"
 #include "app/Startup.h"
 #include "app/TopBar.h"
+#include "modes/ModeCatalog.h"
+#include "modes/ModePicker.h"
 #include "modes/SettingsPanel.h"
 #include "online/Login.h"
 #include "race/TypingArea.h"
+#include "storage/Schema.h"
 #include "storage/Settings.h"
 
 #include <QCloseEvent>
@@ -27,9 +30,11 @@ const QSize kMinimumSize(1024, 650);
 } // namespace
 
 MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
-    : context_(context), firstRun_(firstRun), splash_(splash), topBar_(new TopBar(this)),
-      typingArea_(new TypingArea(context.cars, this)), settingsPanel_(new SettingsPanel(this)),
-      hrust_(new QLabel(this)), bottomBar_(new BottomBar(this)), arrows_(new QToolButton(this))
+    : context_(context), modes_(context.db, context.platform.prompts),
+      texts_(context.db, context.platform.random, context.guard), firstRun_(firstRun), splash_(splash),
+      topBar_(new TopBar(this)), typingArea_(new TypingArea(context.cars, this)),
+      settingsPanel_(new SettingsPanel(this)), hrust_(new QLabel(this)), bottomBar_(new BottomBar(this)),
+      arrows_(new QToolButton(this)), picker_(new ModePicker(topBar_))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
@@ -45,6 +50,9 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
     connect(arrows_, &QToolButton::clicked, this, &MainWindow::toggleSettingsPanel);
     connect(topBar_->aboutLabel(), &ClickableLabel::clicked, this, &MainWindow::showAbout);
     connect(topBar_->usernameLabel(), &ClickableLabel::clicked, this, &MainWindow::askForLogin);
+    connect(topBar_->modeLabel(), &ClickableLabel::clicked, this, &MainWindow::openModeList);
+    connect(picker_, &ModePicker::modeChosen, this, &MainWindow::switchMode);
+    connectSettingsPanel();
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, &MainWindow::showAbout);
 
     firstRunTimer_.setSingleShot(true);
@@ -62,11 +70,17 @@ void MainWindow::restoreState()
     resize(std::max(placement.width, kMinimumSize.width()), std::max(placement.height, kMinimumSize.height()));
     if (placement.collapsed)
         toggleSettingsPanel();
-    topBar_->setRankName(GetSetting(db, QStringLiteral("rangob")));
+    const QList<ModeEntry> modeList = FillModeList(db);
+    picker_->setModes(modeList);
 
     splash_.step(15, QStringLiteral("Загрузка списка словарей"));
     splash_.step(20, QStringLiteral("Загрузка пользовательских настроек"));
-    const QString last = GetSetting(db, QStringLiteral("last"));
+    QString last = GetSetting(db, QStringLiteral("last"));
+    // A mode deleted outside the program cannot be restored; Обычный always exists.
+    if (std::none_of(modeList.begin(), modeList.end(), [&](const ModeEntry &m) { return m.name == last; }))
+        last = kRegularMode;
+    modes_.start(last);
+    topBar_->setRankName(modes_.RegularRank());
     carId_ = GetSetting(db, QStringLiteral("carID"));
     carColour_ = GetSetting(db, QStringLiteral("colorcar")).toInt();
     topBar_->setLogin(UserLogin(db));
@@ -74,14 +88,107 @@ void MainWindow::restoreState()
     splash_.step(30, QStringLiteral("Расчет средних"));
     splash_.step(50, QStringLiteral("Загрузка пользовательских данных"));
     splash_.step(70, QStringLiteral("Смена игрового режима"));
-    topBar_->setModeName(last);
+    showSwitchOutcome(modes_.SwitchMode(last, true));
     splash_.step(90, QStringLiteral("Загрузка словарей"));
-    typingArea_->setRaceText(GetModeSetting(db, last, QStringLiteral("text")));
+    makeRaceText();
     splash_.step(100, QString());
 
     bottomBar_->donateLink()->setVisible(DonationLinkVisible(db, context_.platform.clock.today()));
     applyLayout();
     firstRunTimer_.start();
+}
+
+void MainWindow::openModeList()
+{
+    if (raceRunning_)
+        return;
+    picker_->open(topBar_->modeLabel());
+}
+
+void MainWindow::switchMode(const QString &mode)
+{
+    modes_.settings() = settingsPanel_->settings();
+    showSwitchOutcome(modes_.SwitchMode(mode));
+}
+
+void MainWindow::showSwitchOutcome(const SwitchOutcome &outcome)
+{
+    topBar_->setModeName(outcome.mode);
+    topBar_->modeLabel()->setStyleSheet(QStringLiteral("color: %1;").arg(outcome.labelColour));
+    picker_->names()->setCurrentText(outcome.mode);
+    if (outcome.clearExerciseNote)
+        hrust_->clear();
+    hrust_->setVisible(!collapsed_ && !hrust_->text().isEmpty());
+    settingsPanel_->showSettings(modes_.settings(), modes_.marks());
+    settingsPanel_->setLimitRules(outcome.mode == kErrorlessMode, outcome.limitMaximum);
+    settingsPanel_->showCounters(modes_.counters());
+    applyTextFont();
+    typingArea_->setFieldSize(modes_.settings().number(Setting::PoleSize));
+    typingArea_->setFieldOnTop(modes_.settings().flag(Setting::PolePoz));
+    applyLayout();
+    returnFocusToRace();
+}
+
+void MainWindow::connectSettingsPanel()
+{
+    connect(settingsPanel_, &SettingsPanel::fontChanged, this, [this] {
+        applyTextFont();
+        returnFocusToRace();
+    });
+    connect(settingsPanel_, &SettingsPanel::textSizeChanged, this, [this] {
+        applyTextFont();
+        returnFocusToRace();
+    });
+    connect(settingsPanel_, &SettingsPanel::fieldSizeChanged, this, [this](int size) {
+        typingArea_->setFieldSize(size);
+        applyLayout();
+        returnFocusToRace();
+    });
+    connect(settingsPanel_, &SettingsPanel::fieldPositionChanged, this, [this](bool onTop) {
+        typingArea_->setFieldOnTop(onTop);
+        applyLayout();
+        returnFocusToRace();
+    });
+    connect(settingsPanel_, &SettingsPanel::displayChanged, this, &MainWindow::returnFocusToRace);
+    connect(settingsPanel_, &SettingsPanel::heightChanged, this, [this] {
+        applyLayout();
+        returnFocusToRace();
+    });
+    connect(settingsPanel_, &SettingsPanel::globalMarkToggled, this, [this](int mark, bool on) {
+        modes_.setGlobalMark(mark, on);
+        returnFocusToRace();
+    });
+    connect(settingsPanel_, &SettingsPanel::countersReset, this, [this](bool session) {
+        RaceCounters &counters = modes_.counters();
+        (session ? counters.SessionFinished : counters.TotalFinished) = 0;
+        (session ? counters.SessionStarted : counters.TotalStarted) = 0;
+        settingsPanel_->showCounters(counters);
+        returnFocusToRace();
+    });
+}
+
+void MainWindow::applyTextFont()
+{
+    const ModeSettings settings = settingsPanel_->settings();
+    typingArea_->setTextFont(kFontNames.value(settings.number(Setting::FontNumber)),
+                             settings.number(Setting::TextSize));
+    applyLayout();
+}
+
+void MainWindow::makeRaceText()
+{
+    // Безошибочный races on the texts of Обычный.
+    const bool errorless = modes_.CurrentMode() == kErrorlessMode;
+    const QString source = errorless ? kRegularMode : modes_.CurrentMode();
+    const ModeKind kind = errorless ? LoadModeKind(context_.db, kRegularMode) : modes_.kind();
+    raceText_ = texts_.MakeRaceText(source, kind, modes_.MarathonMinutes(), raceText_.CurrentTextId);
+    typingArea_->setRaceText(raceText_.shownText);
+}
+
+void MainWindow::returnFocusToRace()
+{
+    if (QWidget *reference = typingArea_->findChild<QWidget *>(QStringLiteral("label1")))
+        reference->setFocus();
 }
 
 void MainWindow::toggleSettingsPanel()
@@ -180,8 +287,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::saveAtExit()
 {
+    // A changed setting survives a restart, as it does a switch of mode.
+    modes_.settings() = settingsPanel_->settings();
+    modes_.saveCurrentMode();
     ExitSettings settings;
-    settings.lastMode = topBar_->modeLabel()->text();
+    settings.lastMode = modes_.CurrentMode();
     // The width is kept as the panel-shown width, so collapsing it again at the
     // next start gives back this very window instead of one 200 pixels narrower.
     const int savedWidth = width() + (collapsed_ ? kCollapseStep : 0);

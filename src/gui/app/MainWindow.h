@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/FrameLayout.h"
+#include "modes/ModeSession.h"
+#include "modes/RaceText.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -12,6 +14,7 @@ namespace tesmi {
 
 struct AppContext;
 class BottomBar;
+class ModePicker;
 class SettingsPanel;
 class SplashWindow;
 class TopBar;
@@ -27,8 +30,11 @@ public:
     // Restores the user's settings and window, with progress on the splash window.
     void restoreState();
     bool settingsCollapsed() const { return collapsed_; }
+    const ModeSession &modes() const { return modes_; }
+    const RaceTextResult &raceText() const { return raceText_; }
 
 public slots:
+    void switchMode(const QString &mode);
     void toggleSettingsPanel();
     void showAbout();
     // The one-shot step half a second after start-up.
@@ -43,8 +49,17 @@ private:
     void applyLayout();
     void askForLogin();
     void saveAtExit();
+    void openModeList();
+    void showSwitchOutcome(const SwitchOutcome &outcome);
+    void applyTextFont();
+    void makeRaceText();
+    void returnFocusToRace();
+    void connectSettingsPanel();
 
     AppContext &context_;
+    ModeSession modes_;
+    RaceTextGenerator texts_;
+    RaceTextResult raceText_;
     const bool firstRun_;
     SplashWindow &splash_;
     TopBar *topBar_;
@@ -53,9 +68,11 @@ private:
     QLabel *hrust_;
     BottomBar *bottomBar_;
     QToolButton *arrows_;
+    ModePicker *picker_;
     QTimer firstRunTimer_;
     bool collapsed_ = false;
     bool shownOnce_ = false;
+    bool raceRunning_ = false; // set by the race while one runs
     QString carId_;
     int carColour_ = 0;
 };

@@ -11,14 +11,20 @@ namespace {
 
 const char *kStyleSheet = R"(
 #Form1 { background: #e9eef4; }
-#Panel1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2d5580, stop:1 #1c3a5c);
-          border-bottom: 1px solid #142a44; }
-#Panel1 QLabel { color: #e8f0f8; font-size: 13px; }
-#Panel1 #Label39 { color: #ffffff; font-size: 20px; font-weight: bold; }
-#Panel1 #Rangname { color: #ffd479; font-weight: bold; }
-#Panel1 QLabel[link="true"]:hover { color: #ffd479; }
+#Panel1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #edf1f6);
+          border-bottom: 1px solid #c9d3de; }
+#Panel1 QLabel { color: #2b3f55; font-size: 13px; }
+#Panel1 #Label39 { font-size: 21px; font-weight: bold; }
+#Panel1 #Rangname { color: #b0620c; font-weight: bold; }
+#Panel1 QLabel[link="true"] { color: #1f5fa8; }
+#Panel1 QLabel[link="true"]:hover { color: #d0761b; }
 #Panel4, #Panel3 { background: #ffffff; border: 1px solid #c9d3de; border-radius: 6px; }
 #Panel3 #settingsCaption { font-size: 15px; font-weight: bold; color: #1c3a5c; }
+#Panel3 QLabel, #Panel3 QCheckBox { color: #2b3f55; }
+#RzPanel4 { background: #f3f6fa; border: 1px solid #d5dde6; border-radius: 4px; }
+#RzPanel4 QLabel { color: #2b3f55; }
+#Image15, #Image16 { color: #7d8fa3; }
+#Image15:hover, #Image16:hover { color: #d0761b; }
 #Label26 { font-size: 15px; color: #1c3a5c; }
 #RichEdit1 { border: 1px solid #d5dde6; border-radius: 4px; background: #fbfcfd; }
 #Image7 { background: #dfe6ee; color: #5a6b7e; border: 1px solid #c9d3de; border-radius: 4px; }

@@ -13,7 +13,6 @@ namespace {
 constexpr int kMargin = 12;
 constexpr int kStatusHeight = 40;
 constexpr int kTrackHeight = 54;
-constexpr int kInputHeight = 34;
 } // namespace
 
 TypingArea::TypingArea(const CarsPack &cars, QWidget *parent)
@@ -49,11 +48,12 @@ TypingArea::TypingArea(const CarsPack &cars, QWidget *parent)
     track_->setRange(0, 1);
     finish_->setObjectName(QStringLiteral("finish"));
     finish_->setPixmap(cars.picture(QStringLiteral("finish")));
-    // The race keeps the keyboard focus here, away from every control.
+    // The race keeps the keyboard focus here, away from every control; it takes
+    // no room (a hidden widget could not hold the focus).
     focusHolder_->setObjectName(QStringLiteral("label1"));
     focusHolder_->setFocusPolicy(Qt::StrongFocus);
-    focusHolder_->hide();
-    setTextSize(10);
+    focusHolder_->setGeometry(0, 0, 0, 0);
+    setTextFont(font().family(), 10);
 }
 
 void TypingArea::setRaceText(const QString &text)
@@ -61,10 +61,10 @@ void TypingArea::setRaceText(const QString &text)
     textView_->setPlainText(text);
 }
 
-void TypingArea::setTextSize(int size)
+void TypingArea::setTextFont(const QString &family, int textSize)
 {
-    QFont font = textView_->font();
-    font.setPointSize(size + 10);
+    QFont font(family);
+    font.setPointSize(textSize + 10);
     textView_->setFont(font);
     cover_->setFont(font);
     focusHolder_->setFont(font);
@@ -78,9 +78,30 @@ int TypingArea::textHeight() const
     return 2 * QFontMetrics(focusHolder_->font()).height() + 12;
 }
 
+void TypingArea::setFieldSize(int size)
+{
+    QFont font = input_->font();
+    font.setPointSize(size + 2);
+    input_->setFont(font);
+    resize(width(), naturalHeight());
+    layOut();
+}
+
+void TypingArea::setFieldOnTop(bool onTop)
+{
+    fieldOnTop_ = onTop;
+    layOut();
+}
+
+int TypingArea::inputHeight() const
+{
+    return std::max(input_->font().pointSize() * 2 + 4, QFontMetrics(input_->font()).height() + 10);
+}
+
 int TypingArea::naturalHeight() const
 {
-    return kStatusHeight + textHeight() + 10 + kInputHeight + 10 + kTrackHeight + kMargin;
+    const int fieldOnTopExtra = fieldOnTop_ ? kMargin - 4 : 0;
+    return kStatusHeight + textHeight() + 10 + inputHeight() + 10 + kTrackHeight + kMargin + fieldOnTopExtra;
 }
 
 void TypingArea::resizeEvent(QResizeEvent *)
@@ -91,19 +112,25 @@ void TypingArea::resizeEvent(QResizeEvent *)
 void TypingArea::layOut()
 {
     const int width = this->width();
-    // The start lights stand upright in the status row, scaled to its height.
-    const QSize light(15, kStatusHeight - 4);
-    for (QLabel *lamp : lights_)
-        lamp->setGeometry(kMargin, 2, light.width(), light.height());
-    status_->setGeometry(kMargin + light.width() + 10, 0, width - 2 * kMargin - light.width() - 10, kStatusHeight);
-    const QRect textRect(kMargin, kStatusHeight, width - 2 * kMargin, textHeight());
+    const int inner = width - 2 * kMargin;
+    // Either the status row or the text with its input line comes first.
+    const int fieldTop = fieldOnTop_ ? kMargin : kStatusHeight;
+    const QRect textRect(kMargin, fieldTop, inner, textHeight());
     textView_->setGeometry(textRect);
     cover_->setGeometry(textRect);
     cover_->raise();
-    input_->setGeometry(kMargin, textRect.bottom() + 1 + 10, width - 2 * kMargin, kInputHeight);
-    const int trackTop = input_->geometry().bottom() + 1 + 10;
+    input_->setGeometry(kMargin, textRect.bottom() + 1 + 10, inner, inputHeight());
+    const int statusTop = fieldOnTop_ ? input_->geometry().bottom() + 1 + 6 : 0;
+
+    // The start lights stand upright in the status row, scaled to its height.
+    const QSize light(15, kStatusHeight - 4);
+    for (QLabel *lamp : lights_)
+        lamp->setGeometry(kMargin, statusTop + 2, light.width(), light.height());
+    status_->setGeometry(kMargin + light.width() + 10, statusTop, inner - light.width() - 10, kStatusHeight);
+
+    const int trackTop = std::max(input_->geometry().bottom(), status_->geometry().bottom()) + 1 + 10;
     const QSize flag = finish_->pixmap().isNull() ? QSize(0, 0) : finish_->pixmap().size();
-    track_->setGeometry(kMargin, trackTop, width - 2 * kMargin - flag.width() - 6, kTrackHeight);
+    track_->setGeometry(kMargin, trackTop, inner - flag.width() - 6, kTrackHeight);
     finish_->setGeometry(width - kMargin - flag.width(), trackTop + (kTrackHeight - flag.height()) / 2, flag.width(),
                          flag.height());
 }

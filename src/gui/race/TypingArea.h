@@ -20,8 +20,12 @@ public:
 
     // The text of the next race, shown under the cover until the countdown.
     void setRaceText(const QString &text);
-    // Text size setting; the text shows 10 points larger.
-    void setTextSize(int size);
+    // The race font; the text shows 10 points larger than the size setting.
+    void setTextFont(const QString &family, int textSize);
+    // Field size setting: the input line's font is 2 points larger.
+    void setFieldSize(int size);
+    // The text and input line above the status row instead of below it.
+    void setFieldOnTop(bool onTop);
 
     // Height of the stacked parts for the current text size.
     int naturalHeight() const;
@@ -33,6 +37,7 @@ protected:
 
 private:
     int textHeight() const;
+    int inputHeight() const;
     void layOut();
 
     QLabel *lights_[4];
@@ -43,6 +48,7 @@ private:
     QSlider *track_;
     QLabel *finish_;
     QLabel *focusHolder_;
+    bool fieldOnTop_ = false;
 };
 
 } // namespace tesmi
