@@ -277,10 +277,13 @@ void MainWindow::showEvent(QShowEvent *)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    const QString wait = QStringLiteral("Пожалуйста подождите...");
     splash_.showClosing();
-    splash_.step(100, QStringLiteral("Пожалуйста подождите..."));
+    for (int percent : {100, 90, 80, 40, 30, 20})
+        splash_.step(percent, wait);
     saveAtExit();
-    splash_.step(0, QStringLiteral("Пожалуйста подождите..."));
+    for (int percent : {20, 10, 0})
+        splash_.step(percent, wait);
     splash_.hide();
     event->accept();
 }
