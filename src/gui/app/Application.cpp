@@ -53,7 +53,6 @@ int RunApplication(int argc, char **argv)
     RefuseTypingRobot(desktop, guard);
     const AppPaths paths(QCoreApplication::applicationDirPath());
     Storage storage = OpenStorage(paths, guard);
-    splash.step(0, QStringLiteral("Загрузка машин"));
     CarsPack cars;
     RefuseMissingCarsPack(cars.open(paths.carsPack()), guard);
 

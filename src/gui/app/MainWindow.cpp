@@ -63,6 +63,8 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
 void MainWindow::restoreState()
 {
     Database &db = context_.db;
+    splash_.step(0, QStringLiteral("Загрузка машин"));
+    context_.guard.run(QStringLiteral("FCr31"), [&] { errorList_ = ErrorList::LoadErrorList(db); });
     splash_.step(5, QStringLiteral("Чтение настроек"));
     splash_.step(10, QStringLiteral("Восстановление позиции"));
     const WindowPlacement placement = LoadWindowPlacement(db);
@@ -290,6 +292,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::saveAtExit()
 {
+    errorList_.SaveErrorList(context_.db);
     // A changed setting survives a restart, as it does a switch of mode.
     modes_.settings() = settingsPanel_->settings();
     modes_.saveCurrentMode();

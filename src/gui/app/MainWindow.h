@@ -3,6 +3,7 @@
 #include "app/FrameLayout.h"
 #include "modes/ModeSession.h"
 #include "modes/RaceText.h"
+#include "stats/ErrorList.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -60,6 +61,7 @@ private:
     ModeSession modes_;
     RaceTextGenerator texts_;
     RaceTextResult raceText_;
+    ErrorList errorList_;
     const bool firstRun_;
     SplashWindow &splash_;
     TopBar *topBar_;
