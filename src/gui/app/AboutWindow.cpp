@@ -20,6 +20,7 @@ AboutWindow::AboutWindow(const CarsPack &cars, QWidget *parent) : QDialog(parent
     logo->setObjectName(QStringLiteral("logo"));
     logo->setPixmap(cars.picture(QStringLiteral("logo")));
     logo->setAlignment(Qt::AlignCenter);
+    logo->setMinimumHeight(logo->pixmap().height());
 
     auto *name = new QLabel(kProgramVersionTitle, this);
     name->setObjectName(QStringLiteral("version"));
@@ -33,6 +34,7 @@ AboutWindow::AboutWindow(const CarsPack &cars, QWidget *parent) : QDialog(parent
     credits->setObjectName(QStringLiteral("credits"));
     credits->setAlignment(Qt::AlignCenter);
     credits->setWordWrap(true);
+    credits->setFixedWidth(372);
 
     // OK is the default button, so Enter closes the window as Escape does.
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
@@ -46,7 +48,8 @@ AboutWindow::AboutWindow(const CarsPack &cars, QWidget *parent) : QDialog(parent
     layout->addWidget(name);
     layout->addWidget(credits);
     layout->addWidget(buttons);
-    setFixedWidth(420);
+    // Sized to its contents: a wrapped text must not squeeze the logo.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 } // namespace tesmi

@@ -59,6 +59,7 @@ int RunApplication(int argc, char **argv)
     AppContext context{{clock, random, prompts, termination, desktop}, guard, paths, *storage.db, cars};
     MainWindow window(context, storage.firstRun, splash);
     desktop.setMainWindow(&window);
+    prompts.setMainWindow(&window);
     window.restoreState();
     window.show();
     if (quitWhenIdle())

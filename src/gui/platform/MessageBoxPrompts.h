@@ -2,7 +2,8 @@
 
 #include "platform/Prompts.h"
 
-class QWidget;
+#include <QPointer>
+#include <QWidget>
 
 namespace tesmi {
 
@@ -13,6 +14,14 @@ public:
     bool askYesNo(const QString &text) override;
     bool askOkCancel(const QString &text) override;
     std::optional<QString> askText(const QString &title, const QString &label) override;
+
+    // Boxes open over the active window, or over this one when none is active.
+    void setMainWindow(QWidget *window) { mainWindow_ = window; }
+
+private:
+    QWidget *owner() const;
+
+    QPointer<QWidget> mainWindow_;
 };
 
 } // namespace tesmi
