@@ -11,6 +11,9 @@
 #include "modes/ModePicker.h"
 #include "modes/SettingsPanel.h"
 #include "online/Login.h"
+#include "progress/Garage.h"
+#include "progress/GarageView.h"
+#include "progress/Points.h"
 #include "race/TypingArea.h"
 #include "storage/Schema.h"
 #include "storage/Settings.h"
@@ -20,6 +23,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QToolButton>
+#include <QWheelEvent>
 
 namespace tesmi {
 
@@ -34,7 +38,7 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
       texts_(context.db, context.platform.random, context.guard), firstRun_(firstRun), splash_(splash),
       topBar_(new TopBar(this)), typingArea_(new TypingArea(context.cars, this)),
       settingsPanel_(new SettingsPanel(this)), hrust_(new QLabel(this)), bottomBar_(new BottomBar(this)),
-      arrows_(new QToolButton(this)), picker_(new ModePicker(topBar_))
+      arrows_(new QToolButton(this)), picker_(new ModePicker(topBar_)), garage_(new GarageView(context.cars, this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
@@ -53,6 +57,7 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
     connect(topBar_->modeLabel(), &ClickableLabel::clicked, this, &MainWindow::openModeList);
     connect(picker_, &ModePicker::modeChosen, this, &MainWindow::switchMode);
     connectSettingsPanel();
+    connectGarage();
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, &MainWindow::showAbout);
 
     firstRunTimer_.setSingleShot(true);
@@ -85,6 +90,8 @@ void MainWindow::restoreState()
     topBar_->setRankName(modes_.RegularRank());
     carId_ = GetSetting(db, QStringLiteral("carID"));
     carColour_ = GetSetting(db, QStringLiteral("colorcar")).toInt();
+    garage_->setColour(carColour_);
+    applyCarColour();
     topBar_->setLogin(UserLogin(db));
 
     splash_.step(30, QStringLiteral("Расчет средних"));
@@ -217,6 +224,51 @@ void MainWindow::firstRunStep()
 {
     if (firstRun_)
         context_.platform.prompts.message(kFirstRunMessage);
+    garage_->BuildGarageCards();
+}
+
+void MainWindow::connectGarage()
+{
+    connect(topBar_->garageLabel(), &ClickableLabel::clicked, this, &MainWindow::openGarage);
+    connect(garage_, &GarageView::colourChosen, this, &MainWindow::applyCarColour);
+    connect(garage_, &GarageView::buyClicked, this, &MainWindow::buyCar);
+    connect(garage_, &GarageView::leaveClicked, this, [this] {
+        garage_->hide();
+        returnFocusToRace();
+    });
+}
+
+void MainWindow::openGarage()
+{
+    if (raceRunning_)
+        return;
+    garage_->OpenGarage(CurrentPoints(context_.db), carId_,
+                        OwnedCarPicture(carId_, garage_->colour(), context_.platform.clock.today()));
+    applyLayout();
+    applyCarColour();
+}
+
+void MainWindow::applyCarColour()
+{
+    carColour_ = garage_->colour();
+    garage_->showOwnedCar(carId_, OwnedCarPicture(carId_, carColour_, context_.platform.clock.today()));
+    returnFocusToRace();
+}
+
+void MainWindow::buyCar(int card)
+{
+    const Purchase purchase = BuyCar(card, CurrentPoints(context_.db), carId_);
+    if (purchase.alreadyOwned) {
+        context_.platform.prompts.message(kAlreadyBoughtMessage);
+        return;
+    }
+    garage_->setUsableButtons(purchase.usableButtons);
+    if (!purchase.bought)
+        return;
+    carId_ = purchase.carId;
+    SpendPoints(context_.db, kCarPrice);
+    applyCarColour();
+    garage_->scrollToTop();
 }
 
 void MainWindow::askForLogin()
@@ -256,11 +308,18 @@ void MainWindow::applyLayout()
     settingsPanel_->setGeometry(g.settingsPanel);
     hrust_->setGeometry(g.hrust);
     arrows_->setGeometry(g.arrows);
+    garage_->setGeometry(g.garageBox);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *)
 {
     applyLayout();
+}
+
+void MainWindow::wheelEvent(QWheelEvent *event)
+{
+    if (garage_->isVisible())
+        garage_->scrollByNotches(event->angleDelta().y() / 120);
 }
 
 void MainWindow::showEvent(QShowEvent *)

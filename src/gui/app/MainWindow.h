@@ -15,6 +15,7 @@ namespace tesmi {
 
 struct AppContext;
 class BottomBar;
+class GarageView;
 class ModePicker;
 class SettingsPanel;
 class SplashWindow;
@@ -40,9 +41,11 @@ public slots:
     void showAbout();
     // The one-shot step half a second after start-up.
     void firstRunStep();
+    void openGarage();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -56,6 +59,9 @@ private:
     void makeRaceText();
     void returnFocusToRace();
     void connectSettingsPanel();
+    void connectGarage();
+    void applyCarColour();
+    void buyCar(int card);
 
     AppContext &context_;
     ModeSession modes_;
@@ -71,6 +77,7 @@ private:
     BottomBar *bottomBar_;
     QToolButton *arrows_;
     ModePicker *picker_;
+    GarageView *garage_;
     QTimer firstRunTimer_;
     bool collapsed_ = false;
     bool shownOnce_ = false;

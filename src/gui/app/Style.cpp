@@ -30,6 +30,8 @@ const char *kStyleSheet = R"(
 #Image7 { background: #dfe6ee; color: #5a6b7e; border: 1px solid #c9d3de; border-radius: 4px; }
 #vvod_edit { border: 1px solid #b8c4d1; border-radius: 4px; padding: 0 8px; font-size: 16px; background: white; }
 #vvod_edit[placeholderLook="true"] { color: #c0c0c0; }
+#Panel8 { background: #ffffff; border: 1px solid #c9d3de; border-radius: 6px; }
+#garageContent { background: #ffffff; }
 #Hrust { background: #fffbe8; border: 1px solid #e8dca8; border-radius: 6px; padding: 8px; color: #4a4020; }
 #arrows { background: transparent; border: none; border-radius: 3px; color: #7d8fa3; font-weight: bold; }
 #arrows:hover { background: #d4dde7; color: #1c3a5c; }
