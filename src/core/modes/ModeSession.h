@@ -61,6 +61,8 @@ public:
     SwitchOutcome ReturnToDefaultMode();
     // Writes what a switch would write for the current mode (at exit).
     void saveCurrentMode();
+    // Reads the current mode's kind again after a race moved its memorisation passes.
+    void reloadKind() { kind_ = LoadModeKind(db_, currentMode_); }
 
     // Ticking or clearing a mark takes effect at once and is remembered.
     void setGlobalMark(int mark, bool on);

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <vector>
+
 namespace tesmi {
 
 namespace {
@@ -94,6 +96,33 @@ QueryResult Statement::fetchAll(const QStringList &values)
     }
     sqlite3_reset(stmt_);
     return result;
+}
+
+void Statement::forEachRow(const QStringList &values, const std::function<void(RowBytes)> &visit)
+{
+    bindAll(values);
+    const int columnCount = sqlite3_column_count(stmt_);
+    std::vector<std::string_view> row(static_cast<std::size_t>(columnCount));
+    int rc;
+    while ((rc = sqlite3_step(stmt_)) == SQLITE_ROW) {
+        for (int c = 0; c < columnCount; ++c) {
+            const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt_, c));
+            row[std::size_t(c)] = text ? std::string_view(text, std::size_t(sqlite3_column_bytes(stmt_, c)))
+                                       : std::string_view();
+        }
+        try {
+            visit(row);
+        } catch (...) {
+            sqlite3_reset(stmt_);
+            throw;
+        }
+    }
+    if (rc != SQLITE_DONE) {
+        const QString reason = db_.lastError();
+        sqlite3_reset(stmt_);
+        throw DatabaseError((reason + QStringLiteral(" in: ") + sql_).toStdString());
+    }
+    sqlite3_reset(stmt_);
 }
 
 void Statement::fail(const char *what) const

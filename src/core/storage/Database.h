@@ -4,9 +4,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 struct sqlite3;
@@ -43,6 +46,11 @@ public:
     // Binds the values in order, runs the statement to completion, then resets it.
     void run(const QStringList &values = {});
     QueryResult fetchAll(const QStringList &values = {});
+    // Hands each row to `visit` as it is read, keeping none: for tables too big to
+    // hold as text. The values are SQLite's UTF-8 bytes (NULL reads as empty),
+    // valid only during the call.
+    using RowBytes = std::span<const std::string_view>;
+    void forEachRow(const QStringList &values, const std::function<void(RowBytes)> &visit);
 
 private:
     void bindAll(const QStringList &values);
