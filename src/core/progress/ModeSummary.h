@@ -41,6 +41,7 @@ public:
     int speed() const { return speed_; }
     // Two decimals with a comma.
     QString mistakes() const;
+    double mistakesPercent() const { return double(mistakeHundredths_) / 100.0; }
 
 private:
     int count_ = 0;
