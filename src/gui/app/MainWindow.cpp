@@ -9,6 +9,7 @@
 #include "app/TopBar.h"
 #include "modes/SettingsPanel.h"
 #include "online/Login.h"
+#include "progress/ModeSummary.h"
 #include "race/TypingArea.h"
 #include "storage/Settings.h"
 
@@ -62,7 +63,6 @@ void MainWindow::restoreState()
     resize(std::max(placement.width, kMinimumSize.width()), std::max(placement.height, kMinimumSize.height()));
     if (placement.collapsed)
         toggleSettingsPanel();
-    topBar_->setRankName(GetSetting(db, QStringLiteral("rangob")));
 
     splash_.step(15, QStringLiteral("Загрузка списка словарей"));
     splash_.step(20, QStringLiteral("Загрузка пользовательских настроек"));
@@ -72,6 +72,11 @@ void MainWindow::restoreState()
     topBar_->setLogin(UserLogin(db));
 
     splash_.step(30, QStringLiteral("Расчет средних"));
+    const SummaryView summary = RefreshModeSummary(db, last, GetSetting(db, QStringLiteral("rangob")), context_.guard);
+    topBar_->showSummary(summary);
+    if (summary.Hrust)
+        hrust_->setText(*summary.Hrust);
+    hrust_->setVisible(!collapsed_ && !hrust_->text().isEmpty());
     splash_.step(50, QStringLiteral("Загрузка пользовательских данных"));
     splash_.step(70, QStringLiteral("Смена игрового режима"));
     topBar_->setModeName(last);
