@@ -207,6 +207,11 @@ struct ImplausibleCase {
     bool wiped;
 };
 
+void PrintTo(const ImplausibleCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class ImplausibleSpeedTest : public RaceResultsTest, public ::testing::WithParamInterface<ImplausibleCase> {};
 
 TEST_P(ImplausibleSpeedTest, WipesModeAndEndsProgram)
@@ -248,6 +253,11 @@ struct RankUpCase {
     int speed;
     QStringList messages;
 };
+
+void PrintTo(const RankUpCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class RankUpTest : public RaceResultsTest, public ::testing::WithParamInterface<RankUpCase> {};
 
@@ -407,6 +417,11 @@ struct ExerciseCase {
     const char *positionAfter;
     QStringList messages;
 };
+
+void PrintTo(const ExerciseCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class ExerciseTest : public RaceResultsTest, public ::testing::WithParamInterface<ExerciseCase> {};
 
