@@ -81,8 +81,11 @@ FinishReport RaceResults::FinishRace(const RaceOutcome &outcome)
     if (outcome.ErrorWorkRun)
         return report; // practice on mistyped words earns and stores nothing
     AddPoints(db_, outcome.characters());
-    if (outcome.counted())
-        report.record = RecordResult(outcome);
+    if (outcome.counted()) {
+        RecordReport recorded = RecordResult(outcome);
+        report.record = recorded.record;
+        report.messages = std::move(recorded.messages);
+    }
     if (rankBonusPending_) {
         AddPoints(db_, kRankBonus);
         rankBonusPending_ = false;
@@ -108,8 +111,9 @@ bool RaceResults::countFinish(const RaceOutcome &outcome)
     return true;
 }
 
-bool RaceResults::RecordResult(const RaceOutcome &outcome)
+RecordReport RaceResults::RecordResult(const RaceOutcome &outcome)
 {
+    RecordReport report;
     MergeMistypedWords(outcome.MistypedWords);
     const QString mode = session_.CurrentMode();
     if (mode != kMarathonMode && RaceSpeed(outcome.textLength, outcome.elapsedMs) >= kImplausibleSpeed)
@@ -117,9 +121,10 @@ bool RaceResults::RecordResult(const RaceOutcome &outcome)
     const int speed = finalSpeed(outcome);
     const int oldBest = bestSpeed(mode);
     insertRow(mode, outcome, speed);
-    congratulateOnRank(mode, oldBest, std::max(oldBest, speed));
-    moveProgression(outcome, speed);
-    return speed > oldBest;
+    report.record = speed > oldBest;
+    congratulateOnRank(mode, oldBest, std::max(oldBest, speed), report.messages);
+    moveProgression(outcome, speed, report.messages);
+    return report;
 }
 
 void RaceResults::wipeResults(const QString &mode)
@@ -160,7 +165,7 @@ void RaceResults::insertRow(const QString &mode, const RaceOutcome &outcome, int
     transaction.commit();
 }
 
-void RaceResults::congratulateOnRank(const QString &mode, int oldBest, int newBest)
+void RaceResults::congratulateOnRank(const QString &mode, int oldBest, int newBest, QStringList &messages)
 {
     // The first result of Обычный sets the rank without congratulations.
     if (mode != kRegularMode || CountResults(db_, kRegularMode) <= 1)
@@ -169,11 +174,11 @@ void RaceResults::congratulateOnRank(const QString &mode, int oldBest, int newBe
         // A new rank opens the ХРУСТяшки exercises of that rank from the start.
         SetModeSettings(db_, kCrunchMode, {{QStringLiteral("book_poz"), QStringLiteral("0")}});
         rankBonusPending_ = true;
-        prompts_.message(message);
+        messages << message;
     }
 }
 
-void RaceResults::moveProgression(const RaceOutcome &outcome, int speed)
+void RaceResults::moveProgression(const RaceOutcome &outcome, int speed, QStringList &messages)
 {
     const ModeKind &kind = session_.kind();
     if (kind.ModeType == QStringLiteral("book")) {
@@ -188,13 +193,13 @@ void RaceResults::moveProgression(const RaceOutcome &outcome, int speed)
         // Only a marathon that typed its last window to the end has read the book.
         if (outcome.reason == RaceOutcome::Reason::MarathonTextExhausted) {
             setModeSetting("book_poz", 0);
-            prompts_.message(kBookMarathonDoneMessage);
+            messages << kBookMarathonDoneMessage;
         } else {
             setModeSetting("book_poz", modeSetting("book_poz") + outcome.TypedCount);
         }
     }
     if (kind.ModeType == QStringLiteral("trainer"))
-        guard_.run(QStringLiteral("zps33"), [&] { moveExercise(speed, outcome.ErrorCount); });
+        guard_.run(QStringLiteral("zps33"), [&] { moveExercise(speed, outcome.ErrorCount, messages); });
 }
 
 void RaceResults::moveMemorisation(const RaceOutcome &outcome)
@@ -217,7 +222,7 @@ void RaceResults::moveMemorisation(const RaceOutcome &outcome)
                      {QStringLiteral("prohod"), QString::number(roundsLeft)}});
 }
 
-void RaceResults::moveExercise(int speed, int errors)
+void RaceResults::moveExercise(int speed, int errors, QStringList &messages)
 {
     const QString mode = session_.CurrentMode();
     const int exercise = modeSetting("book_poz");
@@ -244,7 +249,7 @@ void RaceResults::moveExercise(int speed, int errors)
         setModeSetting("book_poz", next);
     }
     if (!message.isEmpty())
-        prompts_.message(message);
+        messages << message;
 }
 
 CancelReport RaceResults::CancelResult()

@@ -4,6 +4,7 @@
 #include "race/RaceOutcome.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -45,6 +46,13 @@ struct ResultPanelValues {
 
 ResultPanelValues ResultPanelFor(const RaceOutcome &outcome, int marathonMinutes, const Guard &guard);
 
+// What storing a result found: a new speed record, and the messages it earned
+// (rank-ups, exercises, a finished book marathon), in the order to show them.
+struct RecordReport {
+    bool record = false;
+    QStringList messages;
+};
+
 // What a finished race leaves for the main window to show.
 struct FinishReport {
     ResultPanelValues panel;
@@ -52,6 +60,7 @@ struct FinishReport {
     bool record = false;          // show rek and start Timer8
     bool cancelVisible = false;   // SpeedButton2
     std::optional<SummaryView> summary; // none after an error-work race, which changes nothing
+    QStringList messages;         // shown one by one once the panel is up
 };
 
 struct CancelReport {
@@ -68,10 +77,9 @@ public:
     // Everything the end of a race changes. Whatever the report shows is already
     // committed to the database.
     FinishReport FinishRace(const RaceOutcome &outcome);
-    // Stores a counted race and moves the mode's progressions; true for a new
-    // speed record. A speed no fair race reaches wipes the mode's results and
-    // ends the program instead.
-    bool RecordResult(const RaceOutcome &outcome);
+    // Stores a counted race and moves the mode's progressions. A speed no fair
+    // race reaches wipes the mode's results and ends the program instead.
+    RecordReport RecordResult(const RaceOutcome &outcome);
     // Takes the last result of the current mode back for kCancelPrice points.
     CancelReport CancelResult();
 
@@ -92,10 +100,10 @@ private:
     [[noreturn]] void wipeResults(const QString &mode);
     int bestSpeed(const QString &mode);
     void insertRow(const QString &mode, const RaceOutcome &outcome, int speed);
-    void congratulateOnRank(const QString &mode, int oldBest, int newBest);
-    void moveProgression(const RaceOutcome &outcome, int speed);
+    void congratulateOnRank(const QString &mode, int oldBest, int newBest, QStringList &messages);
+    void moveProgression(const RaceOutcome &outcome, int speed, QStringList &messages);
     void moveMemorisation(const RaceOutcome &outcome);
-    void moveExercise(int speed, int errors);
+    void moveExercise(int speed, int errors, QStringList &messages);
     void putBookBack();
     SummaryView refreshSummary();
     int modeSetting(const char *column);

@@ -1,16 +1,12 @@
 #include "app/BottomBar.h"
 
 #include "app/ClickableLabel.h"
+#include "progress/ModeSummary.h"
 
 namespace tesmi {
 
-namespace {
-const QString kKeyHints = QStringLiteral(
-    "Alt+R — заново  |  Ctrl+Right — следующий текст  |   Escape — сброс игры  |  F11 — полноэкранный режим");
-}
-
 BottomBar::BottomBar(QWidget *parent)
-    : QWidget(parent), keyHints_(new ClickableLabel(kKeyHints, this)),
+    : QWidget(parent), keyHints_(new ClickableLabel(kRaceKeysHint, this)),
       donate_(new ClickableLabel(QStringLiteral("Поддержать проект"), this))
 {
     setObjectName(QStringLiteral("Panel7"));

@@ -13,6 +13,7 @@
 #include "online/Login.h"
 #include "progress/Garage.h"
 #include "progress/GarageView.h"
+#include "progress/ModeSummary.h"
 #include "progress/Points.h"
 #include "race/TypingArea.h"
 #include "storage/Schema.h"
@@ -44,7 +45,8 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
     setWindowTitle(kProgramTitle);
     setMinimumSize(kMinimumSize);
     hrust_->setObjectName(QStringLiteral("Hrust"));
-    hrust_->setWordWrap(true);
+    // The exercise notes line their columns up with spaces: never wrapped.
+    hrust_->setWordWrap(false);
     hrust_->hide();
     arrows_->setObjectName(QStringLiteral("arrows"));
     arrows_->setText(QStringLiteral(">"));
@@ -87,7 +89,6 @@ void MainWindow::restoreState()
     if (std::none_of(modeList.begin(), modeList.end(), [&](const ModeEntry &m) { return m.name == last; }))
         last = kRegularMode;
     modes_.start(last);
-    topBar_->setRankName(modes_.RegularRank());
     carId_ = GetSetting(db, QStringLiteral("carID"));
     carColour_ = GetSetting(db, QStringLiteral("colorcar")).toInt();
     garage_->setColour(carColour_);
@@ -127,7 +128,7 @@ void MainWindow::showSwitchOutcome(const SwitchOutcome &outcome)
     picker_->names()->setCurrentText(outcome.mode);
     if (outcome.clearExerciseNote)
         hrust_->clear();
-    hrust_->setVisible(!collapsed_ && !hrust_->text().isEmpty());
+    refreshSummary();
     settingsPanel_->showSettings(modes_.settings(), modes_.marks());
     settingsPanel_->setLimitRules(outcome.mode == kErrorlessMode, outcome.limitMaximum);
     settingsPanel_->showCounters(modes_.counters());
@@ -136,6 +137,17 @@ void MainWindow::showSwitchOutcome(const SwitchOutcome &outcome)
     typingArea_->setFieldOnTop(modes_.settings().flag(Setting::PolePoz));
     applyLayout();
     returnFocusToRace();
+}
+
+void MainWindow::refreshSummary()
+{
+    const SummaryView summary =
+        RefreshModeSummary(context_.db, modes_.CurrentMode(), modes_.RegularRank(), context_.guard);
+    topBar_->showSummary(summary);
+    modes_.setRankCaption(summary.Rangname);
+    if (summary.Hrust)
+        hrust_->setText(*summary.Hrust);
+    hrust_->setVisible(!collapsed_ && !hrust_->text().isEmpty());
 }
 
 void MainWindow::connectSettingsPanel()

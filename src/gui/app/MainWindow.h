@@ -55,6 +55,7 @@ private:
     void saveAtExit();
     void openModeList();
     void showSwitchOutcome(const SwitchOutcome &outcome);
+    void refreshSummary();
     void applyTextFont();
     void makeRaceText();
     void returnFocusToRace();

@@ -32,9 +32,21 @@ const char *kStyleSheet = R"(
 #vvod_edit[placeholderLook="true"] { color: #c0c0c0; }
 #Panel8 { background: #ffffff; border: 1px solid #c9d3de; border-radius: 6px; }
 #garageContent { background: #ffffff; }
-#Hrust { background: #fffbe8; border: 1px solid #e8dca8; border-radius: 6px; padding: 8px; color: #4a4020; }
+#Hrust { background: #fffbe8; border: 1px solid #e8dca8; border-radius: 6px; padding: 6px 4px; color: #4a4020;
+         font-family: "DejaVu Sans Condensed"; font-size: 10px; }
 #arrows { background: transparent; border: none; border-radius: 3px; color: #7d8fa3; font-weight: bold; }
 #arrows:hover { background: #d4dde7; color: #1c3a5c; }
+#Panel1 #summary QLabel { font-size: 12px; }
+#Panel1 #summary QLabel { color: #5a6b7e; }
+#Panel1 #summary QLabel[figure="true"] { color: #1c3a5c; font-weight: bold; }
+#Panel1 #level_l { font-family: Tahoma; font-size: 16px; font-weight: bold; color: #ffffff; }
+#Panel1 #level_l[max="true"] { font-size: 10pt; }
+#Panel2 { background: #ffffff; border: 1px solid #c9d3de; border-radius: 6px; }
+#Panel2 QLabel { color: #1c3a5c; font-size: 15px; }
+#Panel2 #Label5 { font-size: 30px; font-weight: bold; }
+#Panel2 #Label3, #Panel2 #Label7 { font-size: 22px; font-weight: bold; }
+#Panel2 #rek { color: #c0392b; font-weight: bold; }
+#Panel2 #RzPanel5 { color: #7d8fa3; font-style: italic; }
 #Panel7 { background: #1c3a5c; }
 #Panel7 QLabel { color: #c8d6e8; font-size: 12px; }
 #Panel7 #StaticText1:hover { color: #ffffff; }

@@ -1,6 +1,9 @@
 #include "app/TopBar.h"
 
 #include "app/ClickableLabel.h"
+#include "progress/LevelBadge.h"
+#include "progress/ModeSummary.h"
+#include "progress/SummaryStrip.h"
 
 #include <QLabel>
 
@@ -24,22 +27,19 @@ QSize captionSize(const QLabel *label)
 } // namespace
 
 TopBar::TopBar(QWidget *parent)
-    : QWidget(parent), modeLabel_(linkLabel(QStringLiteral("Label39"), QString(), this)), summary_(new QLabel(this)),
+    : QWidget(parent), modeLabel_(linkLabel(QStringLiteral("Label39"), QString(), this)), summary_(new SummaryStrip(this)),
       garage_(linkLabel(QStringLiteral("Garaj"), QStringLiteral("Гараж"), this)),
       mail_(linkLabel(QStringLiteral("Label45"), QStringLiteral("Почта"), this)),
       about_(linkLabel(QStringLiteral("menu"), QStringLiteral("О программе"), this)),
       username_(linkLabel(QStringLiteral("Username"), QString(), this)), rankName_(new QLabel(this)),
-      levelStrip_(new QWidget(this))
+      levelStrip_(new LevelBadge(this))
 {
     setObjectName(QStringLiteral("Panel1"));
     setAttribute(Qt::WA_StyledBackground);
-    summary_->setObjectName(QStringLiteral("summary"));
     rankName_->setObjectName(QStringLiteral("Rangname"));
-    levelStrip_->setObjectName(QStringLiteral("levelStrip"));
     modeLabel_->setToolTip(QStringLiteral("Сменить режим"));
     modeLabel_->move(16, 8);
     summary_->move(18, 38);
-    levelStrip_->resize(0, 48);
     setLogin(QString());
 }
 
@@ -58,6 +58,14 @@ void TopBar::setLogin(const QString &login)
 void TopBar::setRankName(const QString &rank)
 {
     rankName_->setText(rank);
+}
+
+void TopBar::showSummary(const SummaryView &view)
+{
+    summary_->showSummary(view);
+    setRankName(view.Rangname);
+    if (view.level)
+        levelStrip_->showLevel(*view.level);
 }
 
 void TopBar::measure(FrameMetrics &metrics) const

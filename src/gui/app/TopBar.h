@@ -9,6 +9,9 @@ class QLabel;
 namespace tesmi {
 
 class ClickableLabel;
+class LevelBadge;
+class SummaryStrip;
+struct SummaryView;
 
 // Panel1: the current mode, its summary, the toolbar and, on the right, the
 // garage, mail, About, rank and login labels.
@@ -23,11 +26,13 @@ public:
     ClickableLabel *aboutLabel() const { return about_; }
     ClickableLabel *usernameLabel() const { return username_; }
     QLabel *rankName() const { return rankName_; }
-    QWidget *levelStrip() const { return levelStrip_; }
+    LevelBadge *levelStrip() const { return levelStrip_; }
 
     void setModeName(const QString &name);
     void setLogin(const QString &login);
     void setRankName(const QString &rank);
+    // The current mode's figures, rank, level badge and medal.
+    void showSummary(const SummaryView &view);
 
     // Sizes of the right-hand labels, measured from their captions.
     void measure(FrameMetrics &metrics) const;
@@ -39,13 +44,13 @@ public:
 
 private:
     ClickableLabel *modeLabel_;
-    QLabel *summary_;
+    SummaryStrip *summary_;
     ClickableLabel *garage_;
     ClickableLabel *mail_;
     ClickableLabel *about_;
     ClickableLabel *username_;
     QLabel *rankName_;
-    QWidget *levelStrip_;
+    LevelBadge *levelStrip_;
 };
 
 } // namespace tesmi

@@ -15,6 +15,11 @@ struct LevelCase {
     const char *hint;
 };
 
+void PrintTo(const LevelCase &c, std::ostream *out)
+{
+    *out << c.points << " points";
+}
+
 class ShowLevelTest : public ::testing::TestWithParam<LevelCase> {};
 
 TEST_P(ShowLevelTest, GivesLevelStepAndHint)

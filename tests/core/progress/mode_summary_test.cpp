@@ -173,6 +173,11 @@ struct BookMarathonCase {
     QStringList tail; // the lines after the header
 };
 
+void PrintTo(const BookMarathonCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class BookMarathonNoteTest : public ModeSummaryTest, public ::testing::WithParamInterface<BookMarathonCase> {};
 
 TEST_P(BookMarathonNoteTest, ShowsProgressAndEstimate)

@@ -122,6 +122,26 @@ TEST_F(DatabaseTest, PreparedStatementServesManyRows)
     EXPECT_THROW(insert.run({"only one"}), DatabaseError);
 }
 
+TEST_F(DatabaseTest, RowsStreamInOrderAndStatementSurvivesFailingVisitor)
+{
+    db->Execute("INSERT INTO t (text, n) VALUES (?, ?)", {"ёж", "1"});
+    db->Execute("INSERT INTO t (text) VALUES (?)", {"кот"});
+    Statement select(*db, "SELECT text, n FROM t WHERE id >= ?");
+    QStringList seen;
+    select.forEachRow({"1"}, [&](Statement::RowBytes row) {
+        seen << QString::fromUtf8(row[0].data(), qsizetype(row[0].size())) + '|'
+                    + QString::fromUtf8(row[1].data(), qsizetype(row[1].size()));
+    });
+    EXPECT_EQ(seen, (QStringList{"ёж|1", "кот|"})) << "NULL reads as empty";
+
+    EXPECT_THROW(select.forEachRow({"1"}, [](Statement::RowBytes) { throw std::runtime_error("stop"); }),
+                 std::runtime_error);
+    int rows = 0;
+    select.forEachRow({"2"}, [&](Statement::RowBytes) { ++rows; });
+    EXPECT_EQ(rows, 1) << "the statement starts afresh after a visitor gave up";
+    EXPECT_FALSE(db->inTransaction());
+}
+
 void expectOpenFailsNaming(const QString &path)
 {
     try {

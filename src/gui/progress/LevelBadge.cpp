@@ -1,0 +1,59 @@
+#include "progress/LevelBadge.h"
+
+#include "platform/CarsPack.h"
+#include "progress/Badges.h"
+
+#include <QLabel>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace tesmi {
+
+namespace {
+
+QLabel *picture(const QString &name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setPixmap(BuiltinPicture(name));
+    label->setGeometry(0, 0, LevelBadge::kSize, LevelBadge::kSize);
+    return label;
+}
+
+} // namespace
+
+LevelBadge::LevelBadge(QWidget *parent)
+    : QWidget(parent), background_(picture(QStringLiteral("level_fon"), this)), numberPanel_(new QWidget(this)),
+      number_(new QLabel(numberPanel_))
+{
+    static_assert(std::tuple_size_v<decltype(steps_)> == kLevelSteps);
+    setObjectName(QStringLiteral("RzPanel7"));
+    setFixedSize(kSize, kSize);
+    for (int step = 1; step <= kLevelSteps; ++step) {
+        steps_[step - 1] = picture(QStringLiteral("l%1").arg(step), this);
+        steps_[step - 1]->hide();
+    }
+    numberPanel_->setObjectName(QStringLiteral("RzPanel8"));
+    numberPanel_->setGeometry(0, 0, kSize, kSize);
+    number_->setObjectName(QStringLiteral("level_l"));
+    number_->setAlignment(Qt::AlignCenter);
+    auto *layout = new QVBoxLayout(numberPanel_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(number_);
+    numberPanel_->raise();
+}
+
+void LevelBadge::showLevel(const LevelView &level)
+{
+    number_->setText(level.text);
+    // "max" is drawn smaller to fit the ring; the style sheet sizes it by this mark.
+    number_->setProperty("max", level.max);
+    number_->style()->unpolish(number_);
+    number_->style()->polish(number_);
+    for (int step = 1; step <= kLevelSteps; ++step)
+        steps_[step - 1]->setVisible(step == level.step);
+    number_->setToolTip(level.hint);
+    numberPanel_->setToolTip(level.hint);
+}
+
+} // namespace tesmi

@@ -1,0 +1,138 @@
+#include "progress/ResultPanel.h"
+
+#include "race/RaceResults.h"
+#include "util/Formatting.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tesmi {
+
+namespace {
+
+const QString kRecordBanner = QStringLiteral("Вы установили новый рекорд скорости в этом режиме!");
+constexpr int kRecordDelayMs = 1000;
+constexpr int kWaveStepMs = 40;
+
+QLabel *label(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *result = new QLabel(text, parent);
+    result->setObjectName(name);
+    return result;
+}
+
+// Labels that read as one phrase: no gap between them, baselines aligned.
+QHBoxLayout *phrase(std::initializer_list<QLabel *> parts)
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(0);
+    for (QLabel *part : parts)
+        row->addWidget(part, 0, Qt::AlignBottom);
+    return row;
+}
+
+} // namespace
+
+ResultPanel::ResultPanel(QWidget *parent)
+    : QWidget(parent), speed_(label(QStringLiteral("Label5"), QString(), this)),
+      time_(label(QStringLiteral("Label3"), QString(), this)), tenths_(label(QStringLiteral("Label4"), QString(), this)),
+      errors_(label(QStringLiteral("Label7"), QString(), this)),
+      errorsWord_(label(QStringLiteral("Label9"), QString(), this)),
+      percent_(label(QStringLiteral("Label8"), QString(), this)), record_(label(QStringLiteral("rek"), kRecordBanner, this)),
+      cancel_(new QToolButton(this)), cancelled_(label(QStringLiteral("RzPanel5"), QStringLiteral("Результат отменен"), this))
+{
+    setObjectName(QStringLiteral("Panel2"));
+    setAttribute(Qt::WA_StyledBackground);
+    cancel_->setObjectName(QStringLiteral("SpeedButton2"));
+    cancel_->setToolTip(QStringLiteral("Отменить результат"));
+    cancel_->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    cancel_->setFocusPolicy(Qt::NoFocus);
+    cancelled_->setAlignment(Qt::AlignCenter);
+
+    auto *figures = new QHBoxLayout;
+    figures->setSpacing(28);
+    figures->addLayout(phrase({speed_, label(QStringLiteral("Label6"), QStringLiteral(" зн/мин"), this)}));
+    figures->addLayout(phrase({time_, tenths_}));
+    QHBoxLayout *mistakes = phrase({errors_, errorsWord_, percent_, label(QStringLiteral("Label28"), QStringLiteral("%)"), this)});
+    mistakes->insertSpacing(1, 5); // the count and its word stand apart
+    figures->addLayout(mistakes);
+    figures->addStretch();
+    figures->addWidget(cancelled_);
+    figures->addWidget(cancel_);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // the panel follows its captions
+    layout->setContentsMargins(16, 10, 12, 10);
+    layout->setSpacing(6);
+    layout->addLayout(figures);
+    layout->addWidget(record_);
+
+    recordTimer_.setObjectName(QStringLiteral("Timer8"));
+    recordTimer_.setSingleShot(true);
+    recordTimer_.setInterval(kRecordDelayMs);
+    waveTimer_.setInterval(kWaveStepMs);
+    connect(&recordTimer_, &QTimer::timeout, this, &ResultPanel::recordTimerTick);
+    connect(&waveTimer_, &QTimer::timeout, this, &ResultPanel::waveTick);
+    connect(cancel_, &QToolButton::clicked, this, &ResultPanel::cancelClicked);
+    hideForNextRace();
+}
+
+void ResultPanel::showResult(const ResultPanelValues &values, bool record, bool cancelVisible)
+{
+    speed_->setText(values.Label5);
+    time_->setText(values.Label3);
+    tenths_->setText(values.Label4);
+    errors_->setText(values.Label7);
+    errorsWord_->setText(values.Label9);
+    percent_->setText(values.Label8);
+    record_->setVisible(record);
+    cancel_->setVisible(cancelVisible);
+    cancelled_->hide();
+    if (record)
+        recordTimer_.start();
+    show();
+}
+
+void ResultPanel::showCancelled()
+{
+    cancelled_->show();
+    cancel_->hide();
+    // A cancelled result is no record any more.
+    recordTimer_.stop();
+    waveTimer_.stop();
+    record_->hide();
+}
+
+void ResultPanel::hideForNextRace()
+{
+    recordTimer_.stop();
+    waveTimer_.stop();
+    record_->setText(kRecordBanner);
+    record_->hide();
+    cancelled_->hide();
+    hide();
+}
+
+void ResultPanel::recordTimerTick()
+{
+    recordTimer_.stop();
+    if (record_->isHidden())
+        return;
+    // The wave runs on a timer so the window stays responsive while it plays.
+    waveFrames_ = WaveFrames(record_->text());
+    waveTimer_.start();
+}
+
+void ResultPanel::waveTick()
+{
+    if (waveFrames_.isEmpty()) {
+        waveTimer_.stop();
+        return;
+    }
+    record_->setText(waveFrames_.takeFirst());
+}
+
+} // namespace tesmi
