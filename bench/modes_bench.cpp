@@ -26,6 +26,7 @@ public:
     bool askYesNo(const QString &) override { return true; }
     bool askOkCancel(const QString &) override { return true; }
     std::optional<QString> askText(const QString &, const QString &) override { return std::nullopt; }
+    std::optional<QString> askSaveFileName(const QString &) override { return std::nullopt; }
 };
 
 class AbortTermination final : public Termination {

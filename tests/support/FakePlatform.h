@@ -50,8 +50,18 @@ public:
         return value;
     }
 
+    std::optional<QString> askSaveFileName(const QString &) override
+    {
+        if (saveFileAnswers.empty())
+            return std::nullopt;
+        const auto value = saveFileAnswers.front();
+        saveFileAnswers.pop_front();
+        return value;
+    }
+
     QStringList messages;
     QStringList questions;
+    std::deque<std::optional<QString>> saveFileAnswers;
     std::deque<bool> answers;
     std::deque<std::optional<QString>> textAnswers;
 

@@ -158,6 +158,11 @@ SwitchOutcome ModeSession::ReturnToDefaultMode()
     return SwitchMode(kRegularMode);
 }
 
+void ModeSession::reloadRegularRank()
+{
+    regularRank_ = GetSetting(db_, QStringLiteral("rangob"));
+}
+
 void ModeSession::setGlobalMark(int mark, bool on)
 {
     marks_[mark - 2] = on;

@@ -78,6 +78,8 @@ public:
     // The rank shown in the top bar; leaving Обычный stores it as the regular rank.
     void setRankCaption(const QString &rank) { rankCaption_ = rank; }
     const QString &RegularRank() const { return regularRank_; }
+    // After something else stored a new regular rank (deleting a result).
+    void reloadRegularRank();
 
 private:
     void loadSettings(const QString &mode);

@@ -16,6 +16,7 @@
 #include "progress/ModeSummary.h"
 #include "progress/Points.h"
 #include "race/TypingArea.h"
+#include "stats/StatisticsWindow.h"
 #include "storage/Schema.h"
 #include "storage/Settings.h"
 
@@ -39,7 +40,8 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
       texts_(context.db, context.platform.random, context.guard), firstRun_(firstRun), splash_(splash),
       topBar_(new TopBar(this)), typingArea_(new TypingArea(context.cars, this)),
       settingsPanel_(new SettingsPanel(this)), hrust_(new QLabel(this)), bottomBar_(new BottomBar(this)),
-      arrows_(new QToolButton(this)), picker_(new ModePicker(topBar_)), garage_(new GarageView(context.cars, this))
+      arrows_(new QToolButton(this)), picker_(new ModePicker(topBar_)), garage_(new GarageView(context.cars, this)),
+      statistics_(new StatisticsWindow(context, this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
@@ -61,6 +63,14 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
     connectSettingsPanel();
     connectGarage();
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, &MainWindow::showAbout);
+    connect(topBar_->addToolButton(QStringLiteral("SpeedButton5"), QStringLiteral("Статистика"), QStringLiteral("Статистика (F6)")),
+            &QToolButton::clicked, this, &MainWindow::openStatistics);
+    new QShortcut(QKeySequence(Qt::Key_F6), this, this, &MainWindow::openStatistics);
+    connect(statistics_, &StatisticsWindow::resultsChanged, this, [this] {
+        picker_->setModes(FillModeList(context_.db));
+        modes_.reloadRegularRank();
+        refreshSummary();
+    });
 
     firstRunTimer_.setSingleShot(true);
     firstRunTimer_.setInterval(500);
@@ -248,6 +258,13 @@ void MainWindow::connectGarage()
         garage_->hide();
         returnFocusToRace();
     });
+}
+
+void MainWindow::openStatistics()
+{
+    if (raceRunning_)
+        return;
+    statistics_->open(FillModeList(context_.db), modes_.CurrentMode());
 }
 
 void MainWindow::openGarage()

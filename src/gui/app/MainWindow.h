@@ -18,6 +18,7 @@ class BottomBar;
 class GarageView;
 class ModePicker;
 class SettingsPanel;
+class StatisticsWindow;
 class SplashWindow;
 class TopBar;
 class TypingArea;
@@ -42,6 +43,7 @@ public slots:
     // The one-shot step half a second after start-up.
     void firstRunStep();
     void openGarage();
+    void openStatistics();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -79,6 +81,7 @@ private:
     QToolButton *arrows_;
     ModePicker *picker_;
     GarageView *garage_;
+    StatisticsWindow *statistics_;
     QTimer firstRunTimer_;
     bool collapsed_ = false;
     bool shownOnce_ = false;

@@ -32,6 +32,8 @@ const char *kStyleSheet = R"(
 #vvod_edit[placeholderLook="true"] { color: #c0c0c0; }
 #Panel8 { background: #ffffff; border: 1px solid #c9d3de; border-radius: 6px; }
 #garageContent { background: #ffffff; }
+#Form9 { background: #ffffff; }
+#Form9 QLabel[figure="true"] { font-weight: bold; color: #1c3a5c; }
 #Hrust { background: #fffbe8; border: 1px solid #e8dca8; border-radius: 6px; padding: 6px 4px; color: #4a4020;
          font-family: "DejaVu Sans Condensed"; font-size: 10px; }
 #arrows { background: transparent; border: none; border-radius: 3px; color: #7d8fa3; font-weight: bold; }

@@ -5,7 +5,9 @@
 #include "progress/ModeSummary.h"
 #include "progress/SummaryStrip.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QToolButton>
 
 namespace tesmi {
 
@@ -39,6 +41,11 @@ TopBar::TopBar(QWidget *parent)
     rankName_->setObjectName(QStringLiteral("Rangname"));
     modeLabel_->setToolTip(QStringLiteral("Сменить режим"));
     modeLabel_->move(16, 8);
+    toolbar_ = new QWidget(this);
+    toolbar_->setObjectName(QStringLiteral("toolbar"));
+    toolbarLayout_ = new QHBoxLayout(toolbar_);
+    toolbarLayout_->setContentsMargins(0, 0, 0, 0);
+    toolbarLayout_->setSpacing(4);
     summary_->move(18, 38);
     setLogin(QString());
 }
@@ -47,6 +54,7 @@ void TopBar::setModeName(const QString &name)
 {
     modeLabel_->setText(name);
     modeLabel_->adjustSize();
+    placeToolbar();
 }
 
 void TopBar::setLogin(const QString &login)
@@ -95,6 +103,25 @@ void TopBar::setSidePartsVisible(bool visible)
                           static_cast<QWidget *>(mail_), static_cast<QWidget *>(about_),
                           static_cast<QWidget *>(username_)})
         part->setVisible(visible);
+}
+
+QToolButton *TopBar::addToolButton(const QString &name, const QString &symbol, const QString &hint)
+{
+    auto *button = new QToolButton(toolbar_);
+    button->setObjectName(name);
+    button->setText(symbol);
+    button->setToolTip(hint);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRaise(true);
+    toolbarLayout_->addWidget(button);
+    placeToolbar();
+    return button;
+}
+
+void TopBar::placeToolbar()
+{
+    toolbar_->adjustSize();
+    toolbar_->move(modeLabel_->geometry().right() + 1 + 20, modeLabel_->y() + (modeLabel_->height() - toolbar_->height()) / 2);
 }
 
 } // namespace tesmi

@@ -4,7 +4,9 @@
 
 #include <QWidget>
 
+class QHBoxLayout;
 class QLabel;
+class QToolButton;
 
 namespace tesmi {
 
@@ -18,6 +20,8 @@ struct SummaryView;
 class TopBar : public QWidget {
     Q_OBJECT
 public:
+    // A toolbar button after the mode label; `hint` names its key too.
+    QToolButton *addToolButton(const QString &name, const QString &symbol, const QString &hint);
     explicit TopBar(QWidget *parent = nullptr);
 
     ClickableLabel *modeLabel() const { return modeLabel_; }
@@ -43,6 +47,10 @@ public:
     static constexpr int kHeight = 64;
 
 private:
+    void placeToolbar();
+
+    QWidget *toolbar_;
+    QHBoxLayout *toolbarLayout_;
     ClickableLabel *modeLabel_;
     SummaryStrip *summary_;
     ClickableLabel *garage_;

@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -55,6 +56,14 @@ std::optional<QString> MessageBoxPrompts::askText(const QString &title, const QS
     if (!ok)
         return std::nullopt;
     return text;
+}
+
+std::optional<QString> MessageBoxPrompts::askSaveFileName(const QString &filter)
+{
+    const QString path = QFileDialog::getSaveFileName(owner(), QString(), QString(), filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
 }
 
 } // namespace tesmi

@@ -14,6 +14,7 @@ public:
     bool askYesNo(const QString &text) override;
     bool askOkCancel(const QString &text) override;
     std::optional<QString> askText(const QString &title, const QString &label) override;
+    std::optional<QString> askSaveFileName(const QString &filter) override;
 
     // Boxes open over the active window, or over this one when none is active.
     void setMainWindow(QWidget *window) { mainWindow_ = window; }
