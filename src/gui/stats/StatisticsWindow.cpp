@@ -131,13 +131,18 @@ void StatisticsWindow::fillLists(const QList<ModeEntry> &modes)
     displayList_->setCurrentIndex(std::min(selected, displayList_->count() - 1));
 }
 
-void StatisticsWindow::open(const QList<ModeEntry> &modes, const QString &mode)
+void StatisticsWindow::prepare(const QList<ModeEntry> &modes, const QString &mode)
 {
     fillLists(modes);
     const int index = names_->findText(mode);
     names_->setCurrentIndex(index);
     displayList_->setCurrentIndex(index);
     LoadModeStatistics();
+}
+
+void StatisticsWindow::open(const QList<ModeEntry> &modes, const QString &mode)
+{
+    prepare(modes, mode);
     exec();
 }
 

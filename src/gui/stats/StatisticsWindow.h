@@ -22,6 +22,8 @@ public:
     StatisticsWindow(AppContext &context, QWidget *parent);
 
     // Fills the lists with the main window's modes, selects `mode` and loads it.
+    void prepare(const QList<ModeEntry> &modes, const QString &mode);
+    // prepare(), then shown modally.
     void open(const QList<ModeEntry> &modes, const QString &mode);
     void LoadModeStatistics();
     void ExportStatistics();

@@ -1,0 +1,82 @@
+// Opening the statistics window on a mode with 20 000 results, until it is shown.
+#include "app/AppContext.h"
+#include "platform/CarsPack.h"
+#include "stats/StatisticsWindow.h"
+#include "storage/Database.h"
+#include "storage/ModeName.h"
+#include "storage/Schema.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+using namespace tesmi;
+
+namespace {
+
+class SilentPrompts final : public Prompts {
+public:
+    void message(const QString &) override {}
+    bool askYesNo(const QString &) override { return true; }
+    bool askOkCancel(const QString &) override { return true; }
+    std::optional<QString> askText(const QString &, const QString &) override { return std::nullopt; }
+    std::optional<QString> askSaveFileName(const QString &) override { return std::nullopt; }
+};
+
+class AbortTermination final : public Termination {
+public:
+    [[noreturn]] void terminate(int) override { std::abort(); }
+};
+
+class NoDesktop final : public Desktop {
+public:
+    bool topLevelWindowExists(const QString &) const override { return false; }
+    bool capsLockOn() const override { return false; }
+    bool mainWindowActive() const override { return true; }
+};
+
+void BM_OpenStatisticsWindow(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    auto db = Database::OpenDatabase(dir.filePath("data.db"));
+    EnsureSchema(*db);
+    {
+        Transaction transaction(*db);
+        Statement insert(*db, QStringLiteral("INSERT INTO %1 (time, speed, errorr, date, error) VALUES (?, ?, ?, ?, ?)")
+                                  .arg(ResultsTableName(kRegularMode)));
+        for (int i = 0; i < state.range(0); ++i)
+            insert.run({"60", QString::number(200 + i % 250), "1,250", "09.12.2010 9:05:03", "2"});
+        transaction.commit();
+    }
+    SystemClock clock;
+    SeededRandom random(1);
+    SilentPrompts prompts;
+    AbortTermination termination;
+    NoDesktop desktop;
+    CarsPack cars;
+    AppContext context{{clock, random, prompts, termination, desktop}, Guard(prompts, termination),
+                       AppPaths(dir.path()), *db, cars};
+    const QList<ModeEntry> modes{{kRegularMode, int(state.range(0))}};
+    for (auto _ : state) {
+        StatisticsWindow window(context, nullptr);
+        window.prepare(modes, kRegularMode);
+        window.show();
+        QApplication::processEvents();
+    }
+}
+
+BENCHMARK(BM_OpenStatisticsWindow)->Arg(20000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
