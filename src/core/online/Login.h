@@ -11,6 +11,9 @@ inline const QString kLoginRefused =
     QStringLiteral("Логин может состоять только из латинских букв, цифр и знака \"_\" и быть длиной от 3 до 19 "
                    "символов.");
 
+// The administrator's login unlocks the moderator's functions.
+inline const QString kModeratorLogin = QStringLiteral("Kwentorbal");
+
 // The login that the online services and the moderator functions go by; empty
 // until the user gives one.
 QString UserLogin(Database &db);

@@ -16,6 +16,7 @@
 #include "progress/ModeSummary.h"
 #include "progress/Points.h"
 #include "race/TypingArea.h"
+#include "stats/ErrorPanel.h"
 #include "stats/StatisticsWindow.h"
 #include "storage/Schema.h"
 #include "storage/Settings.h"
@@ -41,7 +42,7 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
       topBar_(new TopBar(this)), typingArea_(new TypingArea(context.cars, this)),
       settingsPanel_(new SettingsPanel(this)), hrust_(new QLabel(this)), bottomBar_(new BottomBar(this)),
       arrows_(new QToolButton(this)), picker_(new ModePicker(topBar_)), garage_(new GarageView(context.cars, this)),
-      statistics_(new StatisticsWindow(context, this))
+      statistics_(new StatisticsWindow(context, this)), errorPanel_(new ErrorPanel(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
@@ -66,6 +67,12 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
     connect(topBar_->addToolButton(QStringLiteral("SpeedButton5"), QStringLiteral("Статистика"), QStringLiteral("Статистика (F6)")),
             &QToolButton::clicked, this, &MainWindow::openStatistics);
     new QShortcut(QKeySequence(Qt::Key_F6), this, this, &MainWindow::openStatistics);
+    new QShortcut(QKeySequence(Qt::ALT | Qt::Key_E), this, this, &MainWindow::showErrorPanel);
+    connect(errorPanel_, &ErrorPanel::edited, this, [this] { errorPanel_->applyEdits(errorList_); });
+    connect(errorPanel_, &ErrorPanel::pointsEntered, this, [this](qint64 points) {
+        AddPoints(context_.db, points);
+        refreshSummary();
+    });
     connect(statistics_, &StatisticsWindow::resultsChanged, this, [this] {
         picker_->setModes(FillModeList(context_.db));
         modes_.reloadRegularRank();
@@ -258,6 +265,14 @@ void MainWindow::connectGarage()
         garage_->hide();
         returnFocusToRace();
     });
+}
+
+void MainWindow::showErrorPanel()
+{
+    if (UserLogin(context_.db) != kModeratorLogin)
+        return;
+    errorPanel_->move(typingArea_->geometry().left() + 20, typingArea_->geometry().top() + 20);
+    errorPanel_->showList(errorList_);
 }
 
 void MainWindow::openStatistics()

@@ -15,6 +15,7 @@ namespace tesmi {
 
 struct AppContext;
 class BottomBar;
+class ErrorPanel;
 class GarageView;
 class ModePicker;
 class SettingsPanel;
@@ -44,6 +45,7 @@ public slots:
     void firstRunStep();
     void openGarage();
     void openStatistics();
+    void showErrorPanel();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -82,6 +84,7 @@ private:
     ModePicker *picker_;
     GarageView *garage_;
     StatisticsWindow *statistics_;
+    ErrorPanel *errorPanel_;
     QTimer firstRunTimer_;
     bool collapsed_ = false;
     bool shownOnce_ = false;
