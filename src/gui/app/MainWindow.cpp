@@ -9,6 +9,8 @@
 #include "app/TopBar.h"
 #include "modes/SettingsPanel.h"
 #include "online/Login.h"
+#include "platform/CarsPack.h"
+#include "race/RaceController.h"
 #include "race/TypingArea.h"
 #include "storage/Settings.h"
 
@@ -24,11 +26,19 @@ namespace {
 constexpr int kCollapseStep = 200; // the window narrows by this much with the panel collapsed
 constexpr int kArrowsWidth = 14;
 const QSize kMinimumSize(1024, 650);
+
+// The owned car's picture is its name with the suffix of its colour.
+QString CarColourSuffix(int colour)
+{
+    static const QStringList suffixes{"_White", "_Black", "_Red", "_Blue", "_Green", "_Yellow"};
+    return suffixes.value(colour);
+}
 } // namespace
 
 MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
     : context_(context), firstRun_(firstRun), splash_(splash), topBar_(new TopBar(this)),
-      typingArea_(new TypingArea(context.cars, this)), settingsPanel_(new SettingsPanel(this)),
+      typingArea_(new TypingArea(context.cars, this)), modes_(context.db, context.platform.prompts),
+      race_(new RaceController(context, modes_, *typingArea_, *this)), settingsPanel_(new SettingsPanel(this)),
       hrust_(new QLabel(this)), bottomBar_(new BottomBar(this)), arrows_(new QToolButton(this))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -46,6 +56,8 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
     connect(topBar_->aboutLabel(), &ClickableLabel::clicked, this, &MainWindow::showAbout);
     connect(topBar_->usernameLabel(), &ClickableLabel::clicked, this, &MainWindow::askForLogin);
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, &MainWindow::showAbout);
+    connect(bottomBar_->keyHints(), &ClickableLabel::clicked, race_, [this] { race_->engine().NextText(false); });
+    connect(typingArea_, &TypingArea::naturalHeightChanged, this, &MainWindow::applyLayout);
 
     firstRunTimer_.setSingleShot(true);
     firstRunTimer_.setInterval(500);
@@ -76,7 +88,10 @@ void MainWindow::restoreState()
     splash_.step(70, QStringLiteral("Смена игрового режима"));
     topBar_->setModeName(last);
     splash_.step(90, QStringLiteral("Загрузка словарей"));
-    typingArea_->setRaceText(GetModeSetting(db, last, QStringLiteral("text")));
+    modes_.start(last);
+    modes_.SwitchMode(last, true);
+    typingArea_->setCarPicture(context_.cars.picture(carId_ + CarColourSuffix(carColour_)));
+    race_->engine().MakeRaceText();
     splash_.step(100, QString());
 
     bottomBar_->donateLink()->setVisible(DonationLinkVisible(db, context_.platform.clock.today()));

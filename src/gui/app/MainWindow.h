@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FrameLayout.h"
+#include "modes/ModeSession.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -14,6 +15,7 @@ struct AppContext;
 class BottomBar;
 class SettingsPanel;
 class SplashWindow;
+class RaceController;
 class TopBar;
 class TypingArea;
 
@@ -49,6 +51,8 @@ private:
     SplashWindow &splash_;
     TopBar *topBar_;
     TypingArea *typingArea_;
+    ModeSession modes_;
+    RaceController *race_;
     SettingsPanel *settingsPanel_;
     QLabel *hrust_;
     BottomBar *bottomBar_;
