@@ -20,13 +20,8 @@ const char *kStyleSheet = R"(
 #Panel4, #Panel3 { background: #ffffff; border: 1px solid #c9d3de; border-radius: 6px; }
 #Panel3 #settingsCaption { font-size: 15px; font-weight: bold; color: #1c3a5c; }
 #Label26 { font-size: 15px; color: #1c3a5c; }
-#RichEdit1 { border: 1px solid #d5dde6; border-radius: 4px; background: #fbfcfd; }
 #Image7 { background: #dfe6ee; color: #5a6b7e; border: 1px solid #c9d3de; border-radius: 4px; }
-#vvod_edit { border: 1px solid #b8c4d1; border-radius: 4px; padding: 0 8px; font-size: 16px; background: white; }
-#vvod_edit[look="message"] { color: #c0c0c0; }
-#vvod_edit[look="normal"] { color: black; }
-#vvod_edit[look="error"] { color: white; background: #aa0000; text-decoration: underline; }
-#RichEdit2 { border: 1px solid #d5dde6; border-radius: 4px; background: #fbfcfd; }
+#RichEdit2 { border: 1px solid #d5dde6; background: #fbfcfd; }
 #Label27, #Label12 { font-size: 15px; font-weight: bold; color: #1c3a5c; }
 #errorsCaption, #speedCaption { color: #5a6b7e; }
 #CapsAlert { color: #d00000; font-weight: bold; }

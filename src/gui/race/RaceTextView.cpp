@@ -2,13 +2,15 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStyleOption>
 
 #include <algorithm>
 
 namespace tesmi {
 
 namespace {
+
+const QColor kBackground(0xfb, 0xfc, 0xfd);
+const QColor kFrame(0xd5, 0xdd, 0xe6);
 
 bool underlined(TextStyle style)
 {
@@ -37,7 +39,8 @@ QColor colourOf(TextStyle style, const QPalette &palette)
 RaceTextView::RaceTextView(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("RichEdit1"));
-    setAttribute(Qt::WA_StyledBackground);
+    // Everything is painted here, nothing of the panel shows through.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setTextFont(font());
 }
@@ -56,6 +59,9 @@ void RaceTextView::setTextFont(const QFont &font)
     setFont(font);
     underlined_ = font;
     underlined_.setUnderline(true);
+    const QFontMetrics metrics(font);
+    lineHeight_ = metrics.height();
+    ascent_ = metrics.ascent();
     laidOutWidth_ = -1;
     update();
 }
@@ -69,11 +75,6 @@ void RaceTextView::setStyle(int from, int count, TextStyle style)
     if (style == TextStyle::Highlight || style == TextStyle::ErrorHighlight)
         keepVisible(from);
     update(rangeRect(from, to));
-}
-
-int RaceTextView::lineHeight() const
-{
-    return QFontMetrics(font()).height();
 }
 
 int RaceTextView::lineCount(int width) const
@@ -159,27 +160,32 @@ void RaceTextView::resizeEvent(QResizeEvent *)
 
 void RaceTextView::paintEvent(QPaintEvent *event)
 {
+    const QRect dirty = event->rect();
     QPainter painter(this);
-    QStyleOption option;
-    option.initFrom(this);
-    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+    painter.fillRect(dirty, kBackground);
+    painter.setPen(kFrame);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
     layOut(width());
     if (lineStarts_.empty())
         return;
-    painter.setClipRect(rect().adjusted(1, 1, -1, -1));
-    const int first = std::max(0, (event->rect().top() + scroll_ - kPadding) / lineHeight());
-    const int last = std::min(int(lineStarts_.size()) - 1, (event->rect().bottom() + scroll_ - kPadding) / lineHeight());
+    painter.setClipRect(dirty & rect().adjusted(1, 1, -1, -1));
+    const int first = std::max(0, (dirty.top() + scroll_ - kPadding) / lineHeight());
+    const int last = std::min(int(lineStarts_.size()) - 1, (dirty.bottom() + scroll_ - kPadding) / lineHeight());
     for (int line = first; line <= last; ++line)
-        drawLine(painter, line);
+        drawLine(painter, line, dirty);
 }
 
-// One line, run by run of equal style.
-void RaceTextView::drawLine(QPainter &painter, int line) const
+// The part of one line under the dirty rectangle, run by run of equal style.
+void RaceTextView::drawLine(QPainter &painter, int line, const QRect &dirty) const
 {
     const QTextLine textLine = layout_.lineAt(line);
-    const int end = textLine.textStart() + textLine.textLength();
-    const int baseline = lineTop(line) + QFontMetrics(font()).ascent();
-    for (int start = textLine.textStart(); start < end;) {
+    // A character either side more, for glyphs that reach past their cell.
+    const int lineStart = textLine.textStart();
+    const int lineEnd = lineStart + textLine.textLength();
+    const int from = std::max(lineStart, textLine.xToCursor(dirty.left() - kPadding) - 1);
+    const int end = std::min(lineEnd, textLine.xToCursor(dirty.right() - kPadding) + 1);
+    const int baseline = lineTop(line) + ascent_;
+    for (int start = from; start < end;) {
         const TextStyle style = styles_[std::size_t(start)];
         int stop = start + 1;
         while (stop < end && styles_[std::size_t(stop)] == style)

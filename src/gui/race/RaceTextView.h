@@ -27,7 +27,7 @@ public:
     // The bottom line of the text at the view's width.
     QString lastLine() const;
     int lineCount(int width) const;
-    int lineHeight() const;
+    int lineHeight() const { return lineHeight_; }
 
     static constexpr int kPadding = 6;
 
@@ -41,7 +41,7 @@ private:
     int lineTop(int line) const { return kPadding + line * lineHeight() - scroll_; }
     QRect rangeRect(int from, int to) const;
     void keepVisible(int index);
-    void drawLine(QPainter &painter, int line) const;
+    void drawLine(QPainter &painter, int line, const QRect &dirty) const;
 
     QString text_;
     std::vector<TextStyle> styles_;
@@ -50,6 +50,8 @@ private:
     mutable int laidOutWidth_ = -1;
     int scroll_ = 0; // pixels of text above the view, when the text is taller than it
     QFont underlined_;
+    int lineHeight_ = 0;
+    int ascent_ = 0;
 };
 
 } // namespace tesmi

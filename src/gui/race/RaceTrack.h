@@ -19,12 +19,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QRect carRect() const;
+    void scaleToSize();
 
     QPixmap track_;
     QPixmap car_;
+    QPixmap shownTrack_;
+    QPixmap shownCar_;
     int maximum_ = 1;
     int value_ = 0;
 };

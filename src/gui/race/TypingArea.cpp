@@ -1,6 +1,7 @@
 #include "race/TypingArea.h"
 
 #include "platform/CarsPack.h"
+#include "race/InputLine.h"
 #include "race/RaceTextView.h"
 #include "race/RaceTrack.h"
 #include "race/Transcript.h"
@@ -9,9 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QStyle>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -61,19 +60,6 @@ QTextCharFormat transcriptFormat(TranscriptStyle style)
     return format;
 }
 
-const char *lookName(InputLook look)
-{
-    switch (look) {
-    case InputLook::Normal:
-        return "normal";
-    case InputLook::Error:
-        return "error";
-    case InputLook::Message:
-        break;
-    }
-    return "message";
-}
-
 QLabel *makeLabel(const QString &name, QWidget *parent)
 {
     auto *label = new QLabel(parent);
@@ -88,7 +74,7 @@ TypingArea::TypingArea(const CarsPack &cars, QWidget *parent)
       errors_(makeLabel(QStringLiteral("Label27"), this)), errorsCaption_(makeLabel(QStringLiteral("errorsCaption"), this)),
       speed_(makeLabel(QStringLiteral("Label12"), this)), speedCaption_(makeLabel(QStringLiteral("speedCaption"), this)),
       capsAlert_(makeLabel(QStringLiteral("CapsAlert"), this)), textView_(new RaceTextView(this)),
-      cover_(makeLabel(QStringLiteral("Image7"), this)), transcript_(new QTextEdit(this)), input_(new QLineEdit(this)),
+      cover_(makeLabel(QStringLiteral("Image7"), this)), transcript_(new QTextEdit(this)), input_(new InputLine(this)),
       track_(new RaceTrack(cars.picture(QStringLiteral("track")), this)), finish_(makeLabel(QStringLiteral("finish"), this)),
       focusHolder_(makeLabel(QStringLiteral("label1"), this))
 {
@@ -120,11 +106,6 @@ TypingArea::TypingArea(const CarsPack &cars, QWidget *parent)
     transcript_->hide();
     connect(transcript_, &QWidget::customContextMenuRequested, this, &TypingArea::showCopyMenu);
 
-    // Display only: the race takes the keys, the line shows them.
-    input_->setObjectName(QStringLiteral("vvod_edit"));
-    input_->setReadOnly(true);
-    input_->setFocusPolicy(Qt::NoFocus);
-    input_->setContextMenuPolicy(Qt::NoContextMenu);
     showInput(QStringLiteral("Набирайте здесь текст после начала игры"), InputLook::Message);
 
     track_->setEnabled(false);
@@ -222,15 +203,7 @@ void TypingArea::showCopyMenu(const QPoint &at)
 
 void TypingArea::showInput(const QString &text, InputLook look)
 {
-    if (input_->text() != text)
-        input_->setText(text);
-    if (look == inputLook_ && input_->property("look").isValid())
-        return;
-    inputLook_ = look;
-    // The window's style sheet gives each look its colours.
-    input_->setProperty("look", QString::fromLatin1(lookName(look)));
-    input_->style()->unpolish(input_);
-    input_->style()->polish(input_);
+    input_->display(text, look);
 }
 
 QLabel *TypingArea::indicatorLabel(Indicator which) const

@@ -8,12 +8,12 @@
 #include <array>
 
 class QLabel;
-class QLineEdit;
 class QTextEdit;
 
 namespace tesmi {
 
 class CarsPack;
+class InputLine;
 class RaceTextView;
 class RaceTrack;
 
@@ -83,12 +83,11 @@ private:
     RaceTextView *textView_;
     QLabel *cover_;
     QTextEdit *transcript_;
-    QLineEdit *input_;
+    InputLine *input_;
     RaceTrack *track_;
     QLabel *finish_;
     QLabel *focusHolder_;
     TextArea area_ = TextArea::Cover;
-    InputLook inputLook_ = InputLook::Message;
     std::array<QTimer, kRaceTimerCount> timers_;
 };
 

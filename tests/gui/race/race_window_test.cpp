@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
 #include "app/Style.h"
+#include "race/InputLine.h"
 #include "race/RaceController.h"
 #include "race/RaceTextView.h"
 #include "storage/Schema.h"
@@ -11,7 +12,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QTextEdit>
@@ -81,7 +81,7 @@ TEST_F(RaceWindowTest, TypingTheWholeTextShowsTranscriptAndSpeed)
     typeText(kPlaceholderText.left(1), 0);
     typeText(kPlaceholderText.mid(1, 28), 200);
     QTest::keyClick(find("label1"), Qt::Key_X);
-    EXPECT_EQ(find<QLineEdit>("vvod_edit")->text(), "означающийx");
+    EXPECT_EQ(find<InputLine>("vvod_edit")->text(), "означающийx");
     saveScreenshot(*find("Panel4"), "race_error");
     QTest::keyClick(find("label1"), Qt::Key_Backspace);
     typeText(kPlaceholderText.mid(29), 200);
@@ -90,7 +90,7 @@ TEST_F(RaceWindowTest, TypingTheWholeTextShowsTranscriptAndSpeed)
     EXPECT_EQ(find<QLabel>("Label12")->text(), "305");
     EXPECT_TRUE(find("Label12")->isVisible());
     EXPECT_EQ(find<QLabel>("Label27")->text(), "1");
-    EXPECT_EQ(find<QLineEdit>("vvod_edit")->text(), "Игра окончена");
+    EXPECT_EQ(find<InputLine>("vvod_edit")->text(), "Игра окончена");
     auto *transcript = find<QTextEdit>("RichEdit2");
     EXPECT_TRUE(transcript->isVisible());
     EXPECT_FALSE(find("RichEdit1")->isVisible());
