@@ -12,11 +12,17 @@ CaptionWave::CaptionWave(QObject *parent) : QObject(parent)
     connect(&timer_, &QTimer::timeout, this, &CaptionWave::step);
 }
 
+void CaptionWave::stop()
+{
+    if (running() && label_)
+        label_->setText(frames_.back());
+    timer_.stop();
+}
+
 void CaptionWave::WaveCaption(QLabel *label)
 {
     // A wave still running ends at once with its caption restored.
-    if (label_ && !frames_.isEmpty())
-        label_->setText(frames_.back());
+    stop();
     label_ = label;
     frames_ = WaveFrames(label->text());
     next_ = 0;

@@ -22,6 +22,8 @@ public:
     // Shows the next frame; the timer calls this.
     void step();
     bool running() const { return timer_.isActive(); }
+    // Ends a running wave at once with the caption as it was.
+    void stop();
 
 private:
     QTimer timer_;

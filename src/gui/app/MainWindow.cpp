@@ -11,10 +11,12 @@
 #include "modes/ModePicker.h"
 #include "modes/SettingsPanel.h"
 #include "online/Login.h"
+#include "platform/CarsPack.h"
 #include "progress/Garage.h"
 #include "progress/GarageView.h"
 #include "progress/ModeSummary.h"
 #include "progress/Points.h"
+#include "race/RaceController.h"
 #include "race/TypingArea.h"
 #include "stats/ErrorPanel.h"
 #include "stats/StatisticsWindow.h"
@@ -37,11 +39,11 @@ const QSize kMinimumSize(1024, 650);
 } // namespace
 
 MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
-    : context_(context), modes_(context.db, context.platform.prompts),
-      texts_(context.db, context.platform.random, context.guard), firstRun_(firstRun), splash_(splash),
+    : context_(context), modes_(context.db, context.platform.prompts), firstRun_(firstRun), splash_(splash),
       topBar_(new TopBar(this)), typingArea_(new TypingArea(context.cars, this)),
-      settingsPanel_(new SettingsPanel(this)), hrust_(new QLabel(this)), bottomBar_(new BottomBar(this)),
-      arrows_(new QToolButton(this)), picker_(new ModePicker(topBar_)), garage_(new GarageView(context.cars, this)),
+      race_(new RaceController(context, modes_, *typingArea_, *this)), settingsPanel_(new SettingsPanel(this)),
+      hrust_(new QLabel(this)), bottomBar_(new BottomBar(this)), arrows_(new QToolButton(this)),
+      picker_(new ModePicker(topBar_)), garage_(new GarageView(context.cars, this)),
       statistics_(new StatisticsWindow(context, this)), errorPanel_(new ErrorPanel(this))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -78,6 +80,8 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
         modes_.reloadRegularRank();
         refreshSummary();
     });
+    connect(bottomBar_->keyHints(), &ClickableLabel::clicked, race_, [this] { race_->engine().NextText(false); });
+    connect(typingArea_, &TypingArea::naturalHeightChanged, this, &MainWindow::applyLayout);
 
     firstRunTimer_.setSingleShot(true);
     firstRunTimer_.setInterval(500);
@@ -117,7 +121,7 @@ void MainWindow::restoreState()
     splash_.step(70, QStringLiteral("Смена игрового режима"));
     showSwitchOutcome(modes_.SwitchMode(last, true));
     splash_.step(90, QStringLiteral("Загрузка словарей"));
-    makeRaceText();
+    race_->engine().MakeRaceText();
     splash_.step(100, QString());
 
     bottomBar_->donateLink()->setVisible(DonationLinkVisible(db, context_.platform.clock.today()));
@@ -127,7 +131,7 @@ void MainWindow::restoreState()
 
 void MainWindow::openModeList()
 {
-    if (raceRunning_)
+    if (race_->engine().active())
         return;
     picker_->open(topBar_->modeLabel());
 }
@@ -209,18 +213,8 @@ void MainWindow::applyTextFont()
 {
     const ModeSettings settings = settingsPanel_->settings();
     typingArea_->setTextFont(kFontNames.value(settings.number(Setting::FontNumber)),
-                             settings.number(Setting::TextSize));
+                             settings.number(Setting::TextSize) + 10);
     applyLayout();
-}
-
-void MainWindow::makeRaceText()
-{
-    // Безошибочный races on the texts of Обычный.
-    const bool errorless = modes_.CurrentMode() == kErrorlessMode;
-    const QString source = errorless ? kRegularMode : modes_.CurrentMode();
-    const ModeKind kind = errorless ? LoadModeKind(context_.db, kRegularMode) : modes_.kind();
-    raceText_ = texts_.MakeRaceText(source, kind, modes_.MarathonMinutes(), raceText_.CurrentTextId);
-    typingArea_->setRaceText(raceText_.shownText);
 }
 
 void MainWindow::returnFocusToRace()
@@ -277,14 +271,14 @@ void MainWindow::showErrorPanel()
 
 void MainWindow::openStatistics()
 {
-    if (raceRunning_)
+    if (race_->engine().active())
         return;
     statistics_->open(FillModeList(context_.db), modes_.CurrentMode());
 }
 
 void MainWindow::openGarage()
 {
-    if (raceRunning_)
+    if (race_->engine().active())
         return;
     garage_->OpenGarage(CurrentPoints(context_.db), carId_,
                         OwnedCarPicture(carId_, garage_->colour(), context_.platform.clock.today()));
@@ -295,7 +289,10 @@ void MainWindow::openGarage()
 void MainWindow::applyCarColour()
 {
     carColour_ = garage_->colour();
-    garage_->showOwnedCar(carId_, OwnedCarPicture(carId_, carColour_, context_.platform.clock.today()));
+    const QString picture = OwnedCarPicture(carId_, carColour_, context_.platform.clock.today());
+    garage_->showOwnedCar(carId_, picture);
+    // The owned car is also the marker that runs along the race track.
+    typingArea_->setCarPicture(context_.cars.picture(picture));
     returnFocusToRace();
 }
 

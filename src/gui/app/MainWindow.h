@@ -2,7 +2,6 @@
 
 #include "app/FrameLayout.h"
 #include "modes/ModeSession.h"
-#include "modes/RaceText.h"
 #include "stats/ErrorList.h"
 
 #include <QTimer>
@@ -18,6 +17,7 @@ class BottomBar;
 class ErrorPanel;
 class GarageView;
 class ModePicker;
+class RaceController;
 class SettingsPanel;
 class StatisticsWindow;
 class SplashWindow;
@@ -35,7 +35,6 @@ public:
     void restoreState();
     bool settingsCollapsed() const { return collapsed_; }
     const ModeSession &modes() const { return modes_; }
-    const RaceTextResult &raceText() const { return raceText_; }
 
 public slots:
     void switchMode(const QString &mode);
@@ -61,7 +60,6 @@ private:
     void showSwitchOutcome(const SwitchOutcome &outcome);
     void refreshSummary();
     void applyTextFont();
-    void makeRaceText();
     void returnFocusToRace();
     void connectSettingsPanel();
     void connectGarage();
@@ -70,13 +68,12 @@ private:
 
     AppContext &context_;
     ModeSession modes_;
-    RaceTextGenerator texts_;
-    RaceTextResult raceText_;
     ErrorList errorList_;
     const bool firstRun_;
     SplashWindow &splash_;
     TopBar *topBar_;
     TypingArea *typingArea_;
+    RaceController *race_;
     SettingsPanel *settingsPanel_;
     QLabel *hrust_;
     BottomBar *bottomBar_;
@@ -88,7 +85,6 @@ private:
     QTimer firstRunTimer_;
     bool collapsed_ = false;
     bool shownOnce_ = false;
-    bool raceRunning_ = false; // set by the race while one runs
     QString carId_;
     int carColour_ = 0;
 };

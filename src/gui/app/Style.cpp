@@ -26,10 +26,11 @@ const char *kStyleSheet = R"(
 #Image15, #Image16 { color: #7d8fa3; }
 #Image15:hover, #Image16:hover { color: #d0761b; }
 #Label26 { font-size: 15px; color: #1c3a5c; }
-#RichEdit1 { border: 1px solid #d5dde6; border-radius: 4px; background: #fbfcfd; }
 #Image7 { background: #dfe6ee; color: #5a6b7e; border: 1px solid #c9d3de; border-radius: 4px; }
-#vvod_edit { border: 1px solid #b8c4d1; border-radius: 4px; padding: 0 8px; font-size: 16px; background: white; }
-#vvod_edit[placeholderLook="true"] { color: #c0c0c0; }
+#RichEdit2 { border: 1px solid #d5dde6; background: #fbfcfd; }
+#Label27, #Label12 { font-size: 15px; font-weight: bold; color: #1c3a5c; }
+#errorsCaption, #speedCaption { color: #5a6b7e; }
+#CapsAlert { color: #d00000; font-weight: bold; }
 #Panel8 { background: #ffffff; border: 1px solid #c9d3de; border-radius: 6px; }
 #garageContent { background: #ffffff; }
 #Form9 { background: #ffffff; }

@@ -13,9 +13,7 @@ namespace tesmi {
 
 namespace {
 
-const QString kRecordBanner = QStringLiteral("Вы установили новый рекорд скорости в этом режиме!");
 constexpr int kRecordDelayMs = 1000;
-constexpr int kWaveStepMs = 40;
 
 QLabel *label(const QString &name, const QString &text, QWidget *parent)
 {
@@ -73,9 +71,7 @@ ResultPanel::ResultPanel(QWidget *parent)
     recordTimer_.setObjectName(QStringLiteral("Timer8"));
     recordTimer_.setSingleShot(true);
     recordTimer_.setInterval(kRecordDelayMs);
-    waveTimer_.setInterval(kWaveStepMs);
     connect(&recordTimer_, &QTimer::timeout, this, &ResultPanel::recordTimerTick);
-    connect(&waveTimer_, &QTimer::timeout, this, &ResultPanel::waveTick);
     connect(cancel_, &QToolButton::clicked, this, &ResultPanel::cancelClicked);
     hideForNextRace();
 }
@@ -102,14 +98,14 @@ void ResultPanel::showCancelled()
     cancel_->hide();
     // A cancelled result is no record any more.
     recordTimer_.stop();
-    waveTimer_.stop();
+    wave_.stop();
     record_->hide();
 }
 
 void ResultPanel::hideForNextRace()
 {
     recordTimer_.stop();
-    waveTimer_.stop();
+    wave_.stop();
     record_->setText(kRecordBanner);
     record_->hide();
     cancelled_->hide();
@@ -121,18 +117,7 @@ void ResultPanel::recordTimerTick()
     recordTimer_.stop();
     if (record_->isHidden())
         return;
-    // The wave runs on a timer so the window stays responsive while it plays.
-    waveFrames_ = WaveFrames(record_->text());
-    waveTimer_.start();
-}
-
-void ResultPanel::waveTick()
-{
-    if (waveFrames_.isEmpty()) {
-        waveTimer_.stop();
-        return;
-    }
-    record_->setText(waveFrames_.takeFirst());
+    wave_.WaveCaption(record_);
 }
 
 } // namespace tesmi

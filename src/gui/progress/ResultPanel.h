@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/CaptionWave.h"
+
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -8,6 +10,8 @@ class QLabel;
 class QToolButton;
 
 namespace tesmi {
+
+inline const QString kRecordBanner = QStringLiteral("Вы установили новый рекорд скорости в этом режиме!");
 
 struct ResultPanelValues;
 
@@ -27,14 +31,14 @@ public:
     void hideForNextRace();
 
     QTimer &recordTimer() { return recordTimer_; }
+    CaptionWave &wave() { return wave_; }
 
 signals:
     void cancelClicked();
 
 public slots:
-    // Timer8: a second after a record the wave starts, one frame per waveTick.
+    // Timer8: a second after a record the wave runs through the banner.
     void recordTimerTick();
-    void waveTick();
 
 private:
 
@@ -48,8 +52,7 @@ private:
     QToolButton *cancel_;
     QLabel *cancelled_;
     QTimer recordTimer_;
-    QTimer waveTimer_;
-    QStringList waveFrames_;
+    CaptionWave wave_;
 };
 
 } // namespace tesmi

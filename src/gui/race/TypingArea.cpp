@@ -1,81 +1,160 @@
 #include "race/TypingArea.h"
 
 #include "platform/CarsPack.h"
+#include "race/InputLine.h"
+#include "race/RaceTextView.h"
+#include "race/RaceTrack.h"
+#include "race/Transcript.h"
+#include "util/Formatting.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
-#include <QLineEdit>
-#include <QSlider>
+#include <QMenu>
+#include <QTextCursor>
 #include <QTextEdit>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tesmi {
 
 namespace {
+
 constexpr int kMargin = 12;
 constexpr int kStatusHeight = 40;
+constexpr int kGap = 10;
 constexpr int kTrackHeight = 54;
+// Beyond this many lines the text scrolls with the typing instead of growing.
+constexpr int kMaxTextLines = 10;
+
+const QString kCoverCaption = QStringLiteral("Текст скрыт до начала игры");
+const QString kCapsAlert = QStringLiteral("Внимание! Включен CAPS LOCK!!!");
+const QString kCopy = QStringLiteral("Копировать");
+const QString kCopyErrorFree = QStringLiteral("Копировать без ошибок");
+const QString kSpeedUnit = QStringLiteral("зн/мин");
+
+QTextCharFormat transcriptFormat(TranscriptStyle style)
+{
+    QTextCharFormat format;
+    switch (style) {
+    case TranscriptStyle::Correct:
+        format.setForeground(QColor(0x32, 0x32, 0x32));
+        break;
+    case TranscriptStyle::Wrong:
+        format.setForeground(QColor(0xFF, 0x00, 0x00));
+        format.setFontStrikeOut(true);
+        break;
+    case TranscriptStyle::Erased:
+        format.setForeground(QColor(0x32, 0x32, 0x32));
+        format.setFontStrikeOut(true);
+        break;
+    case TranscriptStyle::WrongPending:
+        format.setForeground(QColor(0xFF, 0x00, 0x00));
+        break;
+    case TranscriptStyle::Rest:
+        format.setForeground(QColor(0x80, 0x80, 0x80));
+        break;
+    }
+    return format;
+}
+
+QLabel *makeLabel(const QString &name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    return label;
+}
+
 } // namespace
 
 TypingArea::TypingArea(const CarsPack &cars, QWidget *parent)
-    : QWidget(parent), status_(new QLabel(QStringLiteral("Ожидание старта..."), this)),
-      textView_(new QTextEdit(this)), cover_(new QLabel(QStringLiteral("Текст скрыт до начала игры"), this)),
-      input_(new QLineEdit(this)), track_(new QSlider(Qt::Horizontal, this)), finish_(new QLabel(this)),
-      focusHolder_(new QLabel(this))
+    : QWidget(parent), status_(makeLabel(QStringLiteral("Label26"), this)),
+      errors_(makeLabel(QStringLiteral("Label27"), this)), errorsCaption_(makeLabel(QStringLiteral("errorsCaption"), this)),
+      speed_(makeLabel(QStringLiteral("Label12"), this)), speedCaption_(makeLabel(QStringLiteral("speedCaption"), this)),
+      capsAlert_(makeLabel(QStringLiteral("CapsAlert"), this)), textView_(new RaceTextView(this)),
+      cover_(makeLabel(QStringLiteral("Image7"), this)), transcript_(new QTextEdit(this)), input_(new InputLine(this)),
+      track_(new RaceTrack(cars.picture(QStringLiteral("track")), this)), finish_(makeLabel(QStringLiteral("finish"), this)),
+      focusHolder_(makeLabel(QStringLiteral("label1"), this))
 {
     setObjectName(QStringLiteral("Panel4"));
     setAttribute(Qt::WA_StyledBackground);
     for (int i = 0; i < 4; ++i) {
-        lights_[i] = new QLabel(this);
-        lights_[i]->setObjectName(QStringLiteral("semafor%1").arg(i));
+        lights_[i] = makeLabel(QStringLiteral("semafor%1").arg(i), this);
         lights_[i]->setPixmap(BuiltinPicture(QStringLiteral("semafor%1").arg(i)));
         lights_[i]->setScaledContents(true);
         lights_[i]->setVisible(i == 0);
     }
-    status_->setObjectName(QStringLiteral("Label26"));
-    textView_->setObjectName(QStringLiteral("RichEdit1"));
-    textView_->setReadOnly(true);
-    textView_->setFocusPolicy(Qt::NoFocus);
-    textView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    textView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    cover_->setObjectName(QStringLiteral("Image7"));
+    status_->setText(QStringLiteral("Ожидание старта..."));
+    for (QLabel *number : {errors_, speed_})
+        number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QLabel *unit : {errorsCaption_, speedCaption_})
+        unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    capsAlert_->setText(kCapsAlert);
+    capsAlert_->setAlignment(Qt::AlignCenter);
+    capsAlert_->hide();
+
+    textView_->hide();
+    cover_->setText(kCoverCaption);
     cover_->setAlignment(Qt::AlignCenter);
-    input_->setObjectName(QStringLiteral("vvod_edit"));
-    input_->setReadOnly(true);
-    input_->setFocusPolicy(Qt::NoFocus);
-    input_->setText(QStringLiteral("Набирайте здесь текст после начала игры"));
-    input_->setProperty("placeholderLook", true);
-    track_->setObjectName(QStringLiteral("TrackBar1"));
+    transcript_->setObjectName(QStringLiteral("RichEdit2"));
+    transcript_->setReadOnly(true);
+    transcript_->setFocusPolicy(Qt::NoFocus);
+    transcript_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    transcript_->setContextMenuPolicy(Qt::CustomContextMenu);
+    transcript_->hide();
+    connect(transcript_, &QWidget::customContextMenuRequested, this, &TypingArea::showCopyMenu);
+
+    showInput(QStringLiteral("Набирайте здесь текст после начала игры"), InputLook::Message);
+
     track_->setEnabled(false);
-    track_->setRange(0, 1);
-    finish_->setObjectName(QStringLiteral("finish"));
     finish_->setPixmap(cars.picture(QStringLiteral("finish")));
-    // The race keeps the keyboard focus here, away from every control; it takes
-    // no room (a hidden widget could not hold the focus).
-    focusHolder_->setObjectName(QStringLiteral("label1"));
+    // Keeps the keyboard away from every control during a race; its font is
+    // the measure of the text's lines.
     focusHolder_->setFocusPolicy(Qt::StrongFocus);
-    focusHolder_->setGeometry(0, 0, 0, 0);
-    setTextFont(font().family(), 10);
+
+    timer(RaceTimer::Countdown).setInterval(1000);
+    timer(RaceTimer::Limits).setInterval(900);
+    timer(RaceTimer::Idle).setInterval(1000);
+    timer(RaceTimer::Seconds).setInterval(1000);
+    timer(RaceTimer::Seconds).setTimerType(Qt::PreciseTimer);
+
+    QFont font = textView_->font();
+    font.setPointSize(20);
+    setTextFont(font.family(), font.pointSize());
 }
 
-void TypingArea::setRaceText(const QString &text)
+void TypingArea::setCarPicture(const QPixmap &car)
 {
-    textView_->setPlainText(text);
+    track_->setCar(car);
 }
 
-void TypingArea::setTextFont(const QString &family, int textSize)
+// ---- the text ----
+
+void TypingArea::setRaceText(const QString &shown)
+{
+    textView_->setText(shown);
+    relayOut();
+}
+
+void TypingArea::styleText(int from, int count, TextStyle style)
+{
+    textView_->setStyle(from, count, style);
+}
+
+void TypingArea::setTextFont(const QString &family, int points)
 {
     QFont font(family);
-    font.setPointSize(textSize + 10);
-    textView_->setFont(font);
+    font.setPointSize(points);
+    textView_->setTextFont(font);
     cover_->setFont(font);
     focusHolder_->setFont(font);
-    resize(width(), naturalHeight());
-    layOut();
+    relayOut();
 }
 
-int TypingArea::textHeight() const
+void TypingArea::setTextSize(int size)
 {
-    // Two lines of the text font: the reference label carries that font.
-    return 2 * QFontMetrics(focusHolder_->font()).height() + 12;
+    setTextFont(textView_->font().family(), size + 10);
 }
 
 void TypingArea::setFieldSize(int size)
@@ -83,14 +162,174 @@ void TypingArea::setFieldSize(int size)
     QFont font = input_->font();
     font.setPointSize(size + 2);
     input_->setFont(font);
-    resize(width(), naturalHeight());
-    layOut();
+    relayOut();
 }
 
 void TypingArea::setFieldOnTop(bool onTop)
 {
     fieldOnTop_ = onTop;
-    layOut();
+    relayOut();
+}
+
+QString TypingArea::lastDisplayedLine() const
+{
+    return textView_->lastLine();
+}
+
+void TypingArea::showArea(TextArea area)
+{
+    area_ = area;
+    cover_->setVisible(area == TextArea::Cover);
+    textView_->setVisible(area == TextArea::Text);
+    transcript_->setVisible(area == TextArea::Transcript);
+    relayOut();
+}
+
+void TypingArea::showTranscript(const Transcript &transcript, const QString &family, int points)
+{
+    QFont font(family);
+    font.setPointSize(points);
+    transcript_->clear();
+    transcript_->document()->setDefaultFont(font);
+    QTextCursor cursor(transcript_->document());
+    for (int start = 0; start < transcript.size();) {
+        const TranscriptStyle style = transcript.style(start);
+        int stop = start + 1;
+        while (stop < transcript.size() && transcript.style(stop) == style)
+            ++stop;
+        cursor.insertText(transcript.text().mid(start, stop - start), transcriptFormat(style));
+        start = stop;
+    }
+    showArea(TextArea::Transcript);
+}
+
+void TypingArea::showCopyMenu(const QPoint &at)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("PopupMenu1"));
+    menu.addAction(kCopy, this, [this] { QApplication::clipboard()->setText(transcript_->toPlainText()); });
+    menu.addAction(kCopyErrorFree, this, &TypingArea::copyErrorFreeRequested);
+    menu.exec(transcript_->mapToGlobal(at));
+}
+
+// ---- input line, captions, lights ----
+
+void TypingArea::showInput(const QString &text, InputLook look)
+{
+    input_->display(text, look);
+}
+
+QLabel *TypingArea::indicatorLabel(Indicator which) const
+{
+    switch (which) {
+    case Indicator::Errors:
+        return errors_;
+    case Indicator::Speed:
+        return speed_;
+    case Indicator::Status:
+        break;
+    }
+    return status_;
+}
+
+void TypingArea::setIndicator(Indicator which, const QString &text)
+{
+    QLabel *label = indicatorLabel(which);
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    if (which == Indicator::Errors)
+        errorsCaption_->setText(text.isEmpty() ? QString() : PluralMistakes(text));
+    if (which == Indicator::Speed)
+        speedCaption_->setText(text.isEmpty() ? QString() : kSpeedUnit);
+}
+
+void TypingArea::setIndicatorVisible(Indicator which, bool visible)
+{
+    indicatorLabel(which)->setVisible(visible);
+    if (which == Indicator::Errors)
+        errorsCaption_->setVisible(visible);
+    if (which == Indicator::Speed)
+        speedCaption_->setVisible(visible);
+}
+
+void TypingArea::setLight(int lit)
+{
+    for (int i = 0; i < 4; ++i)
+        lights_[i]->setVisible(i == lit);
+}
+
+void TypingArea::setCapsAlert(bool shown)
+{
+    if (capsAlert_->isVisible() != shown)
+        capsAlert_->setVisible(shown);
+}
+
+// ---- track, timers, focus ----
+
+void TypingArea::setTrackMaximum(int maximum)
+{
+    track_->setMaximum(maximum);
+}
+
+void TypingArea::setTrackPosition(int position)
+{
+    track_->setValue(position);
+}
+
+int TypingArea::trackPosition() const
+{
+    return track_->value();
+}
+
+int TypingArea::trackMaximum() const
+{
+    return track_->maximum();
+}
+
+void TypingArea::setTrackEnabled(bool enabled)
+{
+    track_->setEnabled(enabled);
+}
+
+void TypingArea::setTimerRunning(RaceTimer which, bool running)
+{
+    QTimer &t = timer(which);
+    if (running && !t.isActive())
+        t.start();
+    else if (!running)
+        t.stop();
+}
+
+void TypingArea::holdKeyboardFocus()
+{
+    if (!focusHolder_->hasFocus())
+        focusHolder_->setFocus(Qt::OtherFocusReason);
+}
+
+// ---- layout ----
+
+int TypingArea::textWidth() const
+{
+    return std::max(0, width() - 2 * kMargin);
+}
+
+// Two lines until the text has more, then every line, up to the most that fit.
+int TypingArea::textHeight() const
+{
+    const int lines = std::clamp(textView_->lineCount(textWidth()), 2, kMaxTextLines);
+    return lines * textView_->lineHeight() + 2 * RaceTextView::kPadding;
+}
+
+int TypingArea::transcriptHeight() const
+{
+    const int frame = 2 * transcript_->frameWidth();
+    QTextDocument *document = transcript_->document();
+    document->setTextWidth(textWidth() - frame);
+    const int line = QFontMetrics(document->defaultFont()).height();
+    const int margins = int(2 * document->documentMargin());
+    return std::clamp(int(std::ceil(document->size().height())), 2 * line + margins, kMaxTextLines * line + margins)
+           + frame;
 }
 
 int TypingArea::inputHeight() const
@@ -100,8 +339,15 @@ int TypingArea::inputHeight() const
 
 int TypingArea::naturalHeight() const
 {
-    const int fieldOnTopExtra = fieldOnTop_ ? kMargin - 4 : 0;
-    return kStatusHeight + textHeight() + 10 + inputHeight() + 10 + kTrackHeight + kMargin + fieldOnTopExtra;
+    const int text = area_ == TextArea::Transcript ? transcriptHeight() : textHeight();
+    const int fieldOnTopExtra = fieldOnTop_ ? kMargin : 0;
+    return kStatusHeight + text + kGap + inputHeight() + kGap + kTrackHeight + kMargin + fieldOnTopExtra;
+}
+
+void TypingArea::relayOut()
+{
+    layOut();
+    emit naturalHeightChanged();
 }
 
 void TypingArea::resizeEvent(QResizeEvent *)
@@ -111,27 +357,36 @@ void TypingArea::resizeEvent(QResizeEvent *)
 
 void TypingArea::layOut()
 {
-    const int width = this->width();
-    const int inner = width - 2 * kMargin;
+    const int w = width();
     // Either the status row or the text with its input line comes first.
-    const int fieldTop = fieldOnTop_ ? kMargin : kStatusHeight;
-    const QRect textRect(kMargin, fieldTop, inner, textHeight());
+    const int height = area_ == TextArea::Transcript ? transcriptHeight() : textHeight();
+    const int textTop = fieldOnTop_ ? kMargin : kStatusHeight;
+    const QRect textRect(kMargin, textTop, textWidth(), height);
     textView_->setGeometry(textRect);
     cover_->setGeometry(textRect);
-    cover_->raise();
-    input_->setGeometry(kMargin, textRect.bottom() + 1 + 10, inner, inputHeight());
-    const int statusTop = fieldOnTop_ ? input_->geometry().bottom() + 1 + 6 : 0;
+    transcript_->setGeometry(textRect);
+    focusHolder_->setGeometry(kMargin, textTop, 0, 0);
+    input_->setGeometry(kMargin, textRect.bottom() + 1 + kGap, textWidth(), inputHeight());
+    const int statusTop = fieldOnTop_ ? input_->geometry().bottom() + 1 : 0;
 
     // The start lights stand upright in the status row, scaled to its height.
     const QSize light(15, kStatusHeight - 4);
     for (QLabel *lamp : lights_)
         lamp->setGeometry(kMargin, statusTop + 2, light.width(), light.height());
-    status_->setGeometry(kMargin + light.width() + 10, statusTop, inner - light.width() - 10, kStatusHeight);
+    // Each counter: its number right-aligned, its unit just after it.
+    speedCaption_->setGeometry(w - kMargin - 50, statusTop, 50, kStatusHeight);
+    speed_->setGeometry(speedCaption_->x() - 4 - 50, statusTop, 50, kStatusHeight);
+    errorsCaption_->setGeometry(speed_->x() - 20 - 60, statusTop, 60, kStatusHeight);
+    errors_->setGeometry(errorsCaption_->x() - 4 - 40, statusTop, 40, kStatusHeight);
+    const int statusLeft = kMargin + light.width() + 10;
+    status_->setGeometry(statusLeft, statusTop, 200, kStatusHeight);
+    capsAlert_->setGeometry(statusLeft + 200, statusTop, std::max(0, errors_->x() - statusLeft - 200 - 10),
+                            kStatusHeight);
 
-    const int trackTop = std::max(input_->geometry().bottom(), status_->geometry().bottom()) + 1 + 10;
+    const int trackTop = std::max(input_->geometry().bottom(), status_->geometry().bottom()) + 1 + kGap;
     const QSize flag = finish_->pixmap().isNull() ? QSize(0, 0) : finish_->pixmap().size();
-    track_->setGeometry(kMargin, trackTop, inner - flag.width() - 6, kTrackHeight);
-    finish_->setGeometry(width - kMargin - flag.width(), trackTop + (kTrackHeight - flag.height()) / 2, flag.width(),
+    track_->setGeometry(kMargin, trackTop, textWidth() - flag.width() - 6, kTrackHeight);
+    finish_->setGeometry(w - kMargin - flag.width(), trackTop + (kTrackHeight - flag.height()) / 2, flag.width(),
                          flag.height());
 }
 

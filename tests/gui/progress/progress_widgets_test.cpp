@@ -176,11 +176,11 @@ TEST_F(ProgressWidgetsTest, RecordBannerWavesOnceAfterTimer8)
     EXPECT_TRUE(panel->recordTimer().isActive());
     panel->recordTimerTick();
     EXPECT_FALSE(panel->recordTimer().isActive());
-    const QString banner = text(panel, "rek");
-    panel->waveTick();
+    const QString banner = kRecordBanner;
+    EXPECT_TRUE(panel->wave().running());
     EXPECT_EQ(text(panel, "rek"), "в" + banner.mid(1));
-    for (qsizetype i = 1; i < banner.size(); ++i)
-        panel->waveTick();
+    while (panel->wave().running())
+        panel->wave().step();
     EXPECT_EQ(text(panel, "rek"), banner);
 
     panel->hideForNextRace();

@@ -1,0 +1,200 @@
+#include "race/RaceTextView.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace tesmi {
+
+namespace {
+
+const QColor kBackground(0xfb, 0xfc, 0xfd);
+const QColor kFrame(0xd5, 0xdd, 0xe6);
+
+bool underlined(TextStyle style)
+{
+    return style == TextStyle::AutoReplace || style == TextStyle::Highlight || style == TextStyle::ErrorHighlight;
+}
+
+QColor colourOf(TextStyle style, const QPalette &palette)
+{
+    switch (style) {
+    case TextStyle::Silver:
+        return QColor(0xC0, 0xC0, 0xC0);
+    case TextStyle::AutoReplace:
+        return QColor(0x00, 0x80, 0x00);
+    case TextStyle::Highlight:
+        return QColor(0x33, 0x33, 0xAA);
+    case TextStyle::ErrorHighlight:
+        return QColor(0xFF, 0x00, 0x00);
+    case TextStyle::Plain:
+        break;
+    }
+    return palette.color(QPalette::WindowText);
+}
+
+} // namespace
+
+RaceTextView::RaceTextView(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("RichEdit1"));
+    // Everything is painted here, nothing of the panel shows through.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    setTextFont(font());
+}
+
+void RaceTextView::setText(const QString &text)
+{
+    text_ = text;
+    styles_.assign(std::size_t(text.size()), TextStyle::Silver);
+    laidOutWidth_ = -1;
+    scroll_ = 0;
+    update();
+}
+
+void RaceTextView::setTextFont(const QFont &font)
+{
+    setFont(font);
+    underlined_ = font;
+    underlined_.setUnderline(true);
+    const QFontMetrics metrics(font);
+    lineHeight_ = metrics.height();
+    ascent_ = metrics.ascent();
+    laidOutWidth_ = -1;
+    update();
+}
+
+void RaceTextView::setStyle(int from, int count, TextStyle style)
+{
+    const int to = std::min<int>(from + count, int(styles_.size()));
+    if (from < 0 || from >= to)
+        return;
+    std::fill(styles_.begin() + from, styles_.begin() + to, style);
+    if (style == TextStyle::Highlight || style == TextStyle::ErrorHighlight)
+        keepVisible(from);
+    update(rangeRect(from, to));
+}
+
+int RaceTextView::lineCount(int width) const
+{
+    layOut(width);
+    return int(lineStarts_.size());
+}
+
+QString RaceTextView::lastLine() const
+{
+    layOut(width());
+    return lineStarts_.empty() ? QString() : text_.mid(lineStarts_.back());
+}
+
+void RaceTextView::layOut(int width) const
+{
+    if (width == laidOutWidth_)
+        return;
+    laidOutWidth_ = width;
+    lineStarts_.clear();
+    layout_.clearLayout();
+    layout_.setText(text_);
+    layout_.setFont(font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout_.setTextOption(option);
+    layout_.beginLayout();
+    const int lineWidth = std::max(1, width - 2 * kPadding);
+    for (int line = 0;; ++line) {
+        QTextLine textLine = layout_.createLine();
+        if (!textLine.isValid())
+            break;
+        textLine.setLineWidth(lineWidth);
+        textLine.setPosition(QPointF(0, line * lineHeight()));
+        lineStarts_.push_back(textLine.textStart());
+    }
+    layout_.endLayout();
+}
+
+int RaceTextView::lineOf(int index) const
+{
+    const auto after = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), index);
+    return std::max(0, int(after - lineStarts_.begin()) - 1);
+}
+
+// Where the characters from `from` to before `to` are drawn, with room for the
+// underline and the ends of slanted glyphs.
+QRect RaceTextView::rangeRect(int from, int to) const
+{
+    layOut(width());
+    if (lineStarts_.empty())
+        return QRect();
+    const int first = lineOf(from);
+    const int last = lineOf(to - 1);
+    if (first != last)
+        return QRect(0, lineTop(first), width(), (last - first + 1) * lineHeight());
+    const QTextLine line = layout_.lineAt(first);
+    const int left = int(line.cursorToX(from)) + kPadding;
+    const int right = int(line.cursorToX(to)) + kPadding;
+    return QRect(left - 3, lineTop(first), right - left + 6, lineHeight() + 1);
+}
+
+// A text taller than the view scrolls so that the highlight stays in sight.
+void RaceTextView::keepVisible(int index)
+{
+    layOut(width());
+    if (lineStarts_.empty())
+        return;
+    const int line = lineOf(index);
+    const int top = kPadding + line * lineHeight();
+    const int visible = height() - 2 * kPadding;
+    if (top >= scroll_ && top + lineHeight() <= scroll_ + visible)
+        return;
+    const int textHeight = int(lineStarts_.size()) * lineHeight();
+    scroll_ = std::clamp(top - kPadding - lineHeight(), 0, std::max(0, textHeight - visible));
+    update();
+}
+
+void RaceTextView::resizeEvent(QResizeEvent *)
+{
+    scroll_ = 0;
+}
+
+void RaceTextView::paintEvent(QPaintEvent *event)
+{
+    const QRect dirty = event->rect();
+    QPainter painter(this);
+    painter.fillRect(dirty, kBackground);
+    painter.setPen(kFrame);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    layOut(width());
+    if (lineStarts_.empty())
+        return;
+    painter.setClipRect(dirty & rect().adjusted(1, 1, -1, -1));
+    const int first = std::max(0, (dirty.top() + scroll_ - kPadding) / lineHeight());
+    const int last = std::min(int(lineStarts_.size()) - 1, (dirty.bottom() + scroll_ - kPadding) / lineHeight());
+    for (int line = first; line <= last; ++line)
+        drawLine(painter, line, dirty);
+}
+
+// The part of one line under the dirty rectangle, run by run of equal style.
+void RaceTextView::drawLine(QPainter &painter, int line, const QRect &dirty) const
+{
+    const QTextLine textLine = layout_.lineAt(line);
+    // A character either side more, for glyphs that reach past their cell.
+    const int lineStart = textLine.textStart();
+    const int lineEnd = lineStart + textLine.textLength();
+    const int from = std::max(lineStart, textLine.xToCursor(dirty.left() - kPadding) - 1);
+    const int end = std::min(lineEnd, textLine.xToCursor(dirty.right() - kPadding) + 1);
+    const int baseline = lineTop(line) + ascent_;
+    for (int start = from; start < end;) {
+        const TextStyle style = styles_[std::size_t(start)];
+        int stop = start + 1;
+        while (stop < end && styles_[std::size_t(stop)] == style)
+            ++stop;
+        painter.setFont(underlined(style) ? underlined_ : font());
+        painter.setPen(colourOf(style, palette()));
+        painter.drawText(QPointF(kPadding + textLine.cursorToX(start), baseline), text_.mid(start, stop - start));
+        start = stop;
+    }
+}
+
+} // namespace tesmi

@@ -1,0 +1,207 @@
+#include "app/MainWindow.h"
+#include "app/SplashWindow.h"
+#include "app/Style.h"
+#include "race/InputLine.h"
+#include "race/RaceController.h"
+#include "race/RaceTextView.h"
+#include "storage/Schema.h"
+#include "storage/Settings.h"
+
+#include "GuiFixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+using namespace tesmi;
+
+namespace {
+
+const QString kPlaceholderText = QStringLiteral("Это базовый текст, означающий, что нужно обновить текстовую базу!");
+
+class RaceWindowTest : public fakes::GuiTest {
+protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        ApplyStyle(*qApp);
+        SetModeSettings(*db, kRegularMode, {{"speedometr", "1"}, {"lighting", "символ"}});
+    }
+
+    void start()
+    {
+        window = std::make_unique<MainWindow>(*context, firstRun, splash);
+        window->restoreState();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        engine = &window->findChild<RaceController *>()->engine();
+    }
+    // Ctrl+Right and the countdown.
+    void startRace()
+    {
+        QTest::keyClick(window.get(), Qt::Key_Right, Qt::ControlModifier);
+        ASSERT_TRUE(engine->active());
+        for (int tick = 0; tick < 3; ++tick)
+            engine->CountdownTick();
+        ASSERT_TRUE(engine->state().RaceRunning);
+    }
+    // Keys as a person types them, to whatever holds the focus; Cyrillic too.
+    void typeText(const QString &text, int msPerKey)
+    {
+        for (const QChar c : text) {
+            fake.clock.advanceMs(msPerKey);
+            QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+        }
+    }
+    template <typename T = QWidget>
+    T *find(const QString &name) const
+    {
+        return child<T>(window.get(), name);
+    }
+
+    SplashWindow splash;
+    std::unique_ptr<MainWindow> window;
+    RaceEngine *engine = nullptr;
+};
+
+TEST_F(RaceWindowTest, TypingTheWholeTextShowsTranscriptAndSpeed)
+{
+    start();
+    EXPECT_TRUE(find("Image7")->isVisible());
+    saveScreenshot(*window, "race_waiting");
+    startRace();
+    saveScreenshot(*find("Panel4"), "race_started");
+
+    // 65 characters, the first at once, the other 64 in 12 800 ms: 304,6875 → 305.
+    typeText(kPlaceholderText.left(1), 0);
+    typeText(kPlaceholderText.mid(1, 28), 200);
+    QTest::keyClick(find("label1"), Qt::Key_X);
+    EXPECT_EQ(find<InputLine>("vvod_edit")->text(), "означающийx");
+    saveScreenshot(*find("Panel4"), "race_error");
+    QTest::keyClick(find("label1"), Qt::Key_Backspace);
+    typeText(kPlaceholderText.mid(29), 200);
+
+    EXPECT_FALSE(engine->state().RaceRunning);
+    EXPECT_EQ(find<QLabel>("Label12")->text(), "305");
+    EXPECT_TRUE(find("Label12")->isVisible());
+    EXPECT_EQ(find<QLabel>("Label27")->text(), "1");
+    EXPECT_EQ(find<InputLine>("vvod_edit")->text(), "Игра окончена");
+    auto *transcript = find<QTextEdit>("RichEdit2");
+    EXPECT_TRUE(transcript->isVisible());
+    EXPECT_FALSE(find("RichEdit1")->isVisible());
+    EXPECT_EQ(transcript->toPlainText(), kPlaceholderText.left(29) + "x" + kPlaceholderText.mid(29));
+    saveScreenshot(*window, "race_finished");
+}
+
+TEST_F(RaceWindowTest, HighlightFollowsTheTypingCharacterByCharacter)
+{
+    start();
+    startRace();
+    auto *text = find<RaceTextView>("RichEdit1");
+    EXPECT_EQ(text->styleAt(0), TextStyle::Highlight);
+    typeText(QStringLiteral("Это"), 100);
+    EXPECT_EQ(text->styleAt(2), TextStyle::Plain);
+    EXPECT_EQ(text->styleAt(3), TextStyle::Highlight);
+    typeText(QStringLiteral("ж"), 100);
+    EXPECT_EQ(text->styleAt(3), TextStyle::ErrorHighlight);
+    QTest::keyClick(find("label1"), Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(text->styleAt(0), TextStyle::Highlight);
+    EXPECT_EQ(engine->state().TextPos, 1);
+}
+
+TEST_F(RaceWindowTest, TextShowsAtTwoSecondsTwoLinesHighUnderTheCover)
+{
+    start();
+    auto *cover = find("Image7");
+    auto *text = find<RaceTextView>("RichEdit1");
+    QTest::keyClick(window.get(), Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_TRUE(cover->isVisible());
+    EXPECT_TRUE(find("semafor1")->isVisible());
+    EXPECT_EQ(find<QLabel>("Label26")->text(), "Старт через 3");
+    saveScreenshot(*find("Panel4"), "race_countdown_3");
+    engine->CountdownTick();
+    EXPECT_FALSE(cover->isVisible());
+    EXPECT_TRUE(text->isVisible());
+    EXPECT_TRUE(find("semafor2")->isVisible());
+    EXPECT_EQ(text->styleAt(0), TextStyle::Silver);
+    EXPECT_EQ(cover->geometry(), text->geometry());
+    EXPECT_EQ(text->font().pointSize(), 20);
+    // The placeholder sentence takes two lines at this size: the view is two lines high.
+    EXPECT_EQ(text->height(), 2 * text->lineHeight() + 2 * RaceTextView::kPadding);
+    saveScreenshot(*find("Panel4"), "race_countdown_2");
+}
+
+TEST_F(RaceWindowTest, RaceKeysReachTheRaceWhateverHoldsTheFocus)
+{
+    start();
+    startRace();
+    typeText(QStringLiteral("Эт"), 100);
+    // Tab is swallowed, Enter ignored.
+    QTest::keyClick(find("label1"), Qt::Key_Tab);
+    QTest::keyClick(find("label1"), Qt::Key_Return);
+    EXPECT_EQ(engine->state().TextPos, 3);
+    EXPECT_TRUE(find("label1")->hasFocus());
+    // Escape resets from anywhere in the window.
+    QTest::keyClick(find("StaticText1"), Qt::Key_Escape);
+    EXPECT_FALSE(engine->active());
+    EXPECT_EQ(find<QLabel>("Label26")->text(), "Ожидание старта...");
+    // Alt+R restarts the same text after one tick.
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
+    EXPECT_TRUE(engine->state().RepeatRun);
+    engine->CountdownTick();
+    EXPECT_TRUE(engine->state().RaceRunning);
+    EXPECT_EQ(engine->state().RaceText, kPlaceholderText);
+}
+
+TEST_F(RaceWindowTest, ClickOnTheKeyHintsStartsTheNextText)
+{
+    start();
+    QTest::mouseClick(find("StaticText1"), Qt::LeftButton);
+    EXPECT_TRUE(engine->active());
+    EXPECT_TRUE(find("semafor1")->isVisible());
+}
+
+TEST_F(RaceWindowTest, CapsLockWarningShowsOnTheNextKey)
+{
+    start();
+    startRace();
+    fake.desktop.capsLock = true;
+    typeText(QStringLiteral("Э"), 100);
+    EXPECT_TRUE(find("CapsAlert")->isVisible());
+    EXPECT_EQ(find<QLabel>("CapsAlert")->text(), "Внимание! Включен CAPS LOCK!!!");
+    saveScreenshot(*find("Panel4"), "race_caps");
+}
+
+TEST_F(RaceWindowTest, CopyMenuPutsTranscriptOrTextOnTheClipboard)
+{
+    start();
+    startRace();
+    typeText(QStringLiteral("Эту"), 100);
+    QTest::keyClick(find("label1"), Qt::Key_Escape);
+    engine->RestartText();
+    engine->CountdownTick();
+    typeText(QStringLiteral("Эту"), 100);
+    engine->StopRace(QStringLiteral("Игра окончена"));
+    QStringList actions;
+    QTimer::singleShot(0, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->objectName(), "PopupMenu1");
+        for (QAction *action : menu->actions())
+            actions << action->text();
+        menu->actions().at(1)->trigger();
+        menu->close();
+    });
+    auto *transcript = find<QTextEdit>("RichEdit2");
+    emit transcript->customContextMenuRequested(QPoint(5, 5));
+    EXPECT_EQ(actions, QStringList({"Копировать", "Копировать без ошибок"}));
+    EXPECT_EQ(QApplication::clipboard()->text(), kPlaceholderText);
+    EXPECT_EQ(transcript->toPlainText(), "Этуо" + kPlaceholderText.mid(3));
+}
+
+} // namespace
