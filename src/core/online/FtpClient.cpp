@@ -17,6 +17,12 @@ size_t appendToBuffer(char *data, size_t size, size_t count, void *buffer)
     return size * count;
 }
 
+// curl hands a body-less request's header lines to the write function.
+size_t discard(char *, size_t size, size_t count, void *)
+{
+    return size * count;
+}
+
 size_t writeToFile(char *data, size_t size, size_t count, void *file)
 {
     return size_t(static_cast<QFile *>(file)->write(data, qint64(size * count)));
@@ -134,6 +140,7 @@ qint64 FtpClient::fileSize(const QString &name)
 {
     prepare(name);
     curl_easy_setopt(curl_, CURLOPT_NOBODY, 1L);
+    curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, &discard);
     perform();
     curl_off_t size = -1;
     curl_easy_getinfo(curl_, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &size);

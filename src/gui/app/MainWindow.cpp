@@ -9,13 +9,17 @@
 #include "app/TopBar.h"
 #include "modes/SettingsPanel.h"
 #include "online/Login.h"
+#include "online/RepositoryWindow.h"
+#include "online/ServiceAccess.h"
 #include "race/TypingArea.h"
+#include "storage/Schema.h"
 #include "storage/Settings.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QToolButton>
 
 namespace tesmi {
@@ -29,7 +33,8 @@ const QSize kMinimumSize(1024, 650);
 MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
     : context_(context), firstRun_(firstRun), splash_(splash), topBar_(new TopBar(this)),
       typingArea_(new TypingArea(context.cars, this)), settingsPanel_(new SettingsPanel(this)),
-      hrust_(new QLabel(this)), bottomBar_(new BottomBar(this)), arrows_(new QToolButton(this))
+      hrust_(new QLabel(this)), bottomBar_(new BottomBar(this)), arrows_(new QToolButton(this)),
+      repository_(new RepositoryWindow(context, this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
@@ -46,6 +51,14 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
     connect(topBar_->aboutLabel(), &ClickableLabel::clicked, this, &MainWindow::showAbout);
     connect(topBar_->usernameLabel(), &ClickableLabel::clicked, this, &MainWindow::askForLogin);
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, &MainWindow::showAbout);
+    auto *repositoryButton = new QToolButton(topBar_);
+    repositoryButton->setObjectName(QStringLiteral("SpeedButton10"));
+    repositoryButton->setToolTip(QStringLiteral("Репозиторий словарей (F3)"));
+    repositoryButton->setIcon(style()->standardIcon(QStyle::SP_DriveNetIcon));
+    repositoryButton->setGeometry(300, 8, 26, 26);
+    connect(repositoryButton, &QToolButton::clicked, this, &MainWindow::openRepository);
+    new QShortcut(QKeySequence(Qt::Key_F3), this, this, &MainWindow::openRepository);
+    connect(repository_, &RepositoryWindow::dictionaryInstalled, this, &MainWindow::returnToDefaultMode);
 
     firstRunTimer_.setSingleShot(true);
     firstRunTimer_.setInterval(500);
@@ -106,8 +119,26 @@ void MainWindow::showAbout()
 
 void MainWindow::firstRunStep()
 {
-    if (firstRun_)
-        context_.platform.prompts.message(kFirstRunMessage);
+    if (!firstRun_)
+        return;
+    context_.platform.prompts.message(kFirstRunMessage);
+    openRepository();
+}
+
+void MainWindow::openRepository()
+{
+    if (raceRunning())
+        return;
+    if (AccessSwitchTicked(context_.db))
+        context_.platform.prompts.message(kInternetRestrictedMessage);
+    else
+        repository_->exec();
+}
+
+void MainWindow::returnToDefaultMode()
+{
+    topBar_->setModeName(kRegularMode);
+    typingArea_->setRaceText(GetModeSetting(context_.db, kRegularMode, QStringLiteral("text")));
 }
 
 void MainWindow::askForLogin()

@@ -12,6 +12,7 @@ namespace tesmi {
 
 struct AppContext;
 class BottomBar;
+class RepositoryWindow;
 class SettingsPanel;
 class SplashWindow;
 class TopBar;
@@ -33,6 +34,9 @@ public slots:
     void showAbout();
     // The one-shot step half a second after start-up.
     void firstRunStep();
+    void openRepository();
+    // After a dictionary was installed: back to Обычный with fresh mode lists.
+    void returnToDefaultMode();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -43,6 +47,8 @@ private:
     void applyLayout();
     void askForLogin();
     void saveAtExit();
+    // Windows that change the modes stay shut while a race runs.
+    bool raceRunning() const { return false; }
 
     AppContext &context_;
     const bool firstRun_;
@@ -53,6 +59,7 @@ private:
     QLabel *hrust_;
     BottomBar *bottomBar_;
     QToolButton *arrows_;
+    RepositoryWindow *repository_;
     QTimer firstRunTimer_;
     bool collapsed_ = false;
     bool shownOnce_ = false;
