@@ -50,6 +50,7 @@ QGroupBox *rowBox(const QString &caption, QWidget *&rows, QWidget *parent)
     auto *box = new QGroupBox(caption, parent);
     auto *scroll = new QScrollArea(box);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes from row button to row button
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rows = new QWidget;
     rows->setFixedWidth(kRowsWidth);
@@ -146,6 +147,8 @@ void RepositoryWindow::showFiles()
     }
     dictionaryRows_->setFixedHeight(dictionaries * kRowHeight + 2);
     bookRows_->setFixedHeight(books * kRowHeight + 2);
+    if (auto *first = dictionaryRows_->findChild<QPushButton *>(QStringLiteral("button0")))
+        first->setFocus();
 }
 
 void RepositoryWindow::addRow(const RepositoryFile &file, int row, QWidget *box, const QString &prefix)
