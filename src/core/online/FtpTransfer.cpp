@@ -20,13 +20,15 @@ FtpTransfer::~FtpTransfer()
 
 bool FtpTransfer::busy() const
 {
-    return worker_ && !worker_->isFinished();
+    return running_;
 }
 
 void FtpTransfer::start(std::function<void()> work)
 {
-    if (busy())
+    if (running_)
         return;
+    running_ = true;
+    // The previous operation has delivered its result; its thread is ending.
     if (worker_) {
         worker_->wait();
         delete worker_;
@@ -45,7 +47,13 @@ void FtpTransfer::startListing()
         } catch (const FtpError &failure) {
             error = QString::fromUtf8(failure.what());
         }
-        QMetaObject::invokeMethod(this, [this, files, error] { emit listed(files, error); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, files, error] {
+                running_ = false;
+                emit listed(files, error);
+            },
+            Qt::QueuedConnection);
     });
 }
 
@@ -61,7 +69,13 @@ void FtpTransfer::startDownload(const QString &name, const QString &target)
         } catch (const FtpError &failure) {
             error = QString::fromUtf8(failure.what());
         }
-        QMetaObject::invokeMethod(this, [this, error] { emit downloaded(error); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, error] {
+                running_ = false;
+                emit downloaded(error);
+            },
+            Qt::QueuedConnection);
     });
 }
 

@@ -19,6 +19,7 @@ public:
     // Cancels a running operation and waits for its thread.
     ~FtpTransfer() override;
 
+    // From a start until its result signal; a start while busy is ignored.
     bool busy() const;
     void startListing();
     void startDownload(const QString &name, const QString &target);
@@ -34,6 +35,7 @@ private:
 
     std::unique_ptr<FtpClient> client_;
     QThread *worker_ = nullptr;
+    bool running_ = false; // from a start until its result is delivered
 };
 
 } // namespace tesmi

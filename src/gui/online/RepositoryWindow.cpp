@@ -172,6 +172,11 @@ void RepositoryWindow::addRow(const RepositoryFile &file, int row, QWidget *box,
     status->setFont(tahoma(10));
     status->setAlignment(Qt::AlignCenter);
     status->setGeometry(252, top, 108, kRowHeight);
+    // Where Tahoma is missing a wider face stands in; keep the status whole.
+    for (QFont font = status->font(); QFontMetrics(font).horizontalAdvance(state.status) > status->width() - 4;) {
+        font.setPointSize(font.pointSize() - 1);
+        status->setFont(font);
+    }
 
     auto *button = new QPushButton(state.button, box);
     button->setObjectName(prefix + QStringLiteral("button") + number);
