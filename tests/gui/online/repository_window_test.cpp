@@ -161,6 +161,30 @@ TEST_F(RepositoryWindowTest, ServerFilesAreListedDownloadedInstalledAndRemoved)
     EXPECT_FALSE(window.isVisible());
 }
 
+TEST_F(RepositoryWindowTest, BrokenDownloadShowsTheReasonAndLeavesNothingBehind)
+{
+    FtpServer server(256 * 1024);
+    server.put("AAAAaaac.ttb", QByteArray(8 * 1024 * 1024, 'x'));
+    configureServer(server.port);
+    RepositoryWindow window(*context);
+    QSignalSpy installed(&window, &RepositoryWindow::dictionaryInstalled);
+    window.ShowRepository();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return text(&window, "slovar0").startsWith("Ав"); }, 15000));
+    QTest::mouseClick(child<QPushButton>(&window, "button0"), Qt::LeftButton);
+    auto *bar = child<QProgressBar>(&window, "ProgressBar1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar->value() > 0; }, 15000));
+    EXPECT_EQ(bar->maximum(), 8 * 1024);
+    window.reject();
+    EXPECT_TRUE(window.isVisible()) << "a download in flight keeps the window";
+    server.stop();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !fake.prompts.messages.isEmpty(); }, 15000));
+    EXPECT_FALSE(child<QWidget>(&window, "RzPanel1")->isVisible());
+    EXPECT_EQ(installed.count(), 0);
+    EXPECT_FALSE(db->TableExists("AAAAaaac"));
+    EXPECT_FALSE(QFile::exists(ReplyFilePath(*paths, "AAAAaaac.ttb")));
+}
+
 TEST_F(RepositoryWindowTest, UnreachableServerStillListsBundledFilesWithOneQuietLine)
 {
     QTcpServer closed;
@@ -172,6 +196,7 @@ TEST_F(RepositoryWindowTest, UnreachableServerStillListsBundledFilesWithOneQuiet
     window.ShowRepository();
     auto *status = child<QLabel>(&window, "serverStatus");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !status->text().isEmpty(); }, 15000));
+    saveScreenshot(window, "repository_window_no_server");
     EXPECT_TRUE(fake.prompts.messages.isEmpty());
     EXPECT_TRUE(text(&window, "slovar0").startsWith("Аб ("));
 }
