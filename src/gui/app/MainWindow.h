@@ -35,7 +35,7 @@ public slots:
     // The one-shot step half a second after start-up.
     void firstRunStep();
     void openRepository();
-    // After a dictionary was installed: back to Обычный with fresh mode lists.
+    // After a dictionary was installed: Обычный and its text are shown again.
     void returnToDefaultMode();
 
 protected:
