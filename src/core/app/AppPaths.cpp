@@ -36,6 +36,16 @@ QString AppPaths::carsPack() const
     return QDir(programDir_).filePath(QStringLiteral("cars.dll"));
 }
 
+QString AppPaths::serversIni() const
+{
+    return QDir(programDir_).filePath(QStringLiteral("servers.ini"));
+}
+
+QString AppPaths::bundledDictionaries() const
+{
+    return QDir(programDir_).filePath(QStringLiteral("dictionaries"));
+}
+
 QString AppPaths::dataFile(const QString &name) const
 {
     return QDir(dataDir_).filePath(name);

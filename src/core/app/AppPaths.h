@@ -16,6 +16,10 @@ public:
     QString dataDir() const { return dataDir_; }
     QString databaseFile() const { return dataFile(QStringLiteral("data.db")); }
     QString carsPack() const;
+    // Deployment settings (server hosts, FTP accounts), beside the executable.
+    QString serversIni() const;
+    // The dictionary files that ship with the program.
+    QString bundledDictionaries() const;
     QString dataFile(const QString &name) const;
 
 private:

@@ -43,7 +43,14 @@ ModeKind LoadModeKind(Database &db, const QString &mode)
 
 RaceCounters LoadRaceCounters(Database &db, const QString &mode)
 {
-    const auto read = [&](const char *column) { return GetModeSetting(db, mode, QString::fromLatin1(column)).toInt(); };
+    // A dictionary from elsewhere may keep no counters; it has counted nothing yet.
+    const auto read = [&](const char *column) {
+        try {
+            return GetModeSetting(db, mode, QString::fromLatin1(column)).toInt();
+        } catch (const DatabaseError &) {
+            return 0;
+        }
+    };
     return {read("tek_doehano"), read("tek_bylo"), read("all_doehano"), read("all_bylo")};
 }
 

@@ -36,6 +36,17 @@ QString markColumn(int mark)
     return QStringLiteral("chk%1").arg(mark);
 }
 
+// A dictionary from elsewhere may lack a display column; the global value then
+// stands in for it instead of keeping the mode from opening at all.
+QString modeOrGlobal(Database &db, const QString &mode, const QString &column)
+{
+    try {
+        return GetModeSetting(db, mode, column);
+    } catch (const DatabaseError &) {
+        return GetSetting(db, column);
+    }
+}
+
 } // namespace
 
 QString SettingColumn(Setting setting)
@@ -67,7 +78,7 @@ ModeSettings LoadModeSettings(Database &db, const QString &mode, const GlobalMar
     for (int i = 0; i < kSettingCount; ++i) {
         const auto setting = Setting(i);
         const QString column = SettingColumn(setting);
-        settings.setText(setting, isGlobal(marks, setting) ? GetSetting(db, column) : GetModeSetting(db, mode, column));
+        settings.setText(setting, isGlobal(marks, setting) ? GetSetting(db, column) : modeOrGlobal(db, mode, column));
     }
     return settings;
 }

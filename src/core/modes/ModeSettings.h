@@ -59,8 +59,8 @@ inline const QStringList kLightingChoices{"символ", "слово", "нет"
 GlobalMarks LoadGlobalMarks(Database &db);
 void StoreGlobalMark(Database &db, int mark, bool on);
 
-// Each setting from the mode's row 1, or from _settings when its mark is ticked.
-// Fails (DatabaseError) when a column or row 1 is missing.
+// Each setting from the mode's row 1, or from _settings when its mark is ticked
+// or the mode lacks the column.
 ModeSettings LoadModeSettings(Database &db, const QString &mode, const GlobalMarks &marks);
 // Each setting back to where it is read from; a mode lacking a column keeps it.
 void SaveModeSettings(Database &db, const QString &mode, const GlobalMarks &marks, const ModeSettings &settings);

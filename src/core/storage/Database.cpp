@@ -38,7 +38,7 @@ Statement::Statement(Database &db, const QString &sql) : db_(db), sql_(sql)
     if (tail && *tail) {
         sqlite3_finalize(stmt_);
         stmt_ = nullptr;
-        throw DatabaseError("more than one statement in: " + sql.toStdString());
+        throw SeveralStatementsError("more than one statement in: " + sql.toStdString());
     }
 }
 
@@ -250,6 +250,30 @@ void Transaction::commit()
 {
     db_.Commit();
     done_ = true;
+}
+
+AuthorizerScope::AuthorizerScope(Database &db, std::function<bool(const AuthorizerRequest &)> allow)
+    : db_(db), allow_(std::move(allow))
+{
+    sqlite3_set_authorizer(db_.handle(), &AuthorizerScope::decide, this);
+}
+
+AuthorizerScope::~AuthorizerScope()
+{
+    sqlite3_set_authorizer(db_.handle(), nullptr, nullptr);
+}
+
+int AuthorizerScope::decide(void *self, int action, const char *first, const char *second, const char *database,
+                            const char *)
+{
+    auto *scope = static_cast<AuthorizerScope *>(self);
+    const AuthorizerRequest request{action, QString::fromUtf8(first), QString::fromUtf8(second),
+                                    QString::fromUtf8(database)};
+    if (scope->allow_(request))
+        return SQLITE_OK;
+    if (!scope->refused_)
+        scope->refused_ = request;
+    return SQLITE_DENY;
 }
 
 QString QuoteIdentifier(const QString &name)

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -22,6 +23,12 @@ namespace tesmi {
 class DatabaseError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// SQL text holding more than one statement, where one is expected.
+class SeveralStatementsError : public DatabaseError {
+public:
+    using DatabaseError::DatabaseError;
 };
 
 struct QueryResult {
@@ -110,6 +117,35 @@ public:
 private:
     Database &db_;
     bool done_ = false;
+};
+
+// One question SQLite asks while it compiles a statement: the action code
+// (SQLITE_CREATE_TABLE, SQLITE_INSERT, …) and the names it concerns.
+struct AuthorizerRequest {
+    int action = 0;
+    QString first;    // mostly the table
+    QString second;
+    QString database; // "main", "temp", …
+};
+
+// While it lives, only statements whose every action `allow` accepts compile on
+// the connection; the others fail to prepare. Remembers the first refusal.
+class AuthorizerScope {
+public:
+    AuthorizerScope(Database &db, std::function<bool(const AuthorizerRequest &)> allow);
+    ~AuthorizerScope();
+    AuthorizerScope(const AuthorizerScope &) = delete;
+    AuthorizerScope &operator=(const AuthorizerScope &) = delete;
+
+    const std::optional<AuthorizerRequest> &refused() const { return refused_; }
+
+private:
+    static int decide(void *self, int action, const char *first, const char *second, const char *database,
+                      const char *trigger);
+
+    Database &db_;
+    std::function<bool(const AuthorizerRequest &)> allow_;
+    std::optional<AuthorizerRequest> refused_;
 };
 
 // A table or column name as an SQL identifier, quoted so that any character of a

@@ -12,6 +12,8 @@
 #include "modes/SettingsPanel.h"
 #include "online/Login.h"
 #include "platform/CarsPack.h"
+#include "online/RepositoryWindow.h"
+#include "online/ServiceAccess.h"
 #include "progress/Garage.h"
 #include "progress/GarageView.h"
 #include "progress/ModeSummary.h"
@@ -27,6 +29,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -44,7 +47,8 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
       race_(new RaceController(context, modes_, *typingArea_, *this)), settingsPanel_(new SettingsPanel(this)),
       hrust_(new QLabel(this)), bottomBar_(new BottomBar(this)), arrows_(new QToolButton(this)),
       picker_(new ModePicker(topBar_)), garage_(new GarageView(context.cars, this)),
-      statistics_(new StatisticsWindow(context, this)), errorPanel_(new ErrorPanel(this))
+      statistics_(new StatisticsWindow(context, this)), errorPanel_(new ErrorPanel(this)),
+      repository_(new RepositoryWindow(context, this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
@@ -82,6 +86,11 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
     });
     connect(bottomBar_->keyHints(), &ClickableLabel::clicked, race_, [this] { race_->engine().NextText(false); });
     connect(typingArea_, &TypingArea::naturalHeightChanged, this, &MainWindow::applyLayout);
+    connect(topBar_->addToolButton(QStringLiteral("SpeedButton10"), QStringLiteral("Репозиторий"),
+                                   QStringLiteral("Репозиторий словарей (F3)")),
+            &QToolButton::clicked, this, &MainWindow::openRepository);
+    new QShortcut(QKeySequence(Qt::Key_F3), this, this, &MainWindow::openRepository);
+    connect(repository_, &RepositoryWindow::dictionaryInstalled, this, &MainWindow::returnToDefaultMode);
 
     firstRunTimer_.setSingleShot(true);
     firstRunTimer_.setInterval(500);
@@ -138,8 +147,8 @@ void MainWindow::openModeList()
 
 void MainWindow::switchMode(const QString &mode)
 {
-    modes_.settings() = settingsPanel_->settings();
     showSwitchOutcome(modes_.SwitchMode(mode));
+    race_->engine().ResetRace();
 }
 
 void MainWindow::showSwitchOutcome(const SwitchOutcome &outcome)
@@ -173,6 +182,9 @@ void MainWindow::refreshSummary()
 
 void MainWindow::connectSettingsPanel()
 {
+    // The race reads the settings in force from the mode session.
+    connect(settingsPanel_, &SettingsPanel::settingsEdited, this,
+            [this] { modes_.settings() = settingsPanel_->settings(); });
     connect(settingsPanel_, &SettingsPanel::fontChanged, this, [this] {
         applyTextFont();
         returnFocusToRace();
@@ -245,9 +257,29 @@ void MainWindow::showAbout()
 
 void MainWindow::firstRunStep()
 {
-    if (firstRun_)
-        context_.platform.prompts.message(kFirstRunMessage);
     garage_->BuildGarageCards();
+    if (!firstRun_)
+        return;
+    context_.platform.prompts.message(kFirstRunMessage);
+    openRepository();
+}
+
+void MainWindow::openRepository()
+{
+    if (race_->engine().active())
+        return;
+    if (AccessSwitchTicked(context_.db))
+        context_.platform.prompts.message(kInternetRestrictedMessage);
+    else
+        repository_->exec();
+}
+
+void MainWindow::returnToDefaultMode()
+{
+    picker_->setModes(FillModeList(context_.db));
+    showSwitchOutcome(modes_.ReturnToDefaultMode());
+    race_->engine().ResetRace();
+    race_->engine().MakeRaceText();
 }
 
 void MainWindow::connectGarage()
@@ -394,7 +426,6 @@ void MainWindow::saveAtExit()
 {
     errorList_.SaveErrorList(context_.db);
     // A changed setting survives a restart, as it does a switch of mode.
-    modes_.settings() = settingsPanel_->settings();
     modes_.saveCurrentMode();
     ExitSettings settings;
     settings.lastMode = modes_.CurrentMode();

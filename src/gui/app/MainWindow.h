@@ -18,6 +18,7 @@ class ErrorPanel;
 class GarageView;
 class ModePicker;
 class RaceController;
+class RepositoryWindow;
 class SettingsPanel;
 class StatisticsWindow;
 class SplashWindow;
@@ -45,6 +46,9 @@ public slots:
     void openGarage();
     void openStatistics();
     void showErrorPanel();
+    void openRepository();
+    // After a dictionary was installed: Обычный and its text are shown again.
+    void returnToDefaultMode();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -82,6 +86,7 @@ private:
     GarageView *garage_;
     StatisticsWindow *statistics_;
     ErrorPanel *errorPanel_;
+    RepositoryWindow *repository_;
     QTimer firstRunTimer_;
     bool collapsed_ = false;
     bool shownOnce_ = false;

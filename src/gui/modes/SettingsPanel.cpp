@@ -112,6 +112,12 @@ void SettingsPanel::buildRows()
     connect(limit_, &QCheckBox::toggled, this, &SettingsPanel::updateLimitRows);
     connect(finishCounter_, &QCheckBox::toggled, this, &SettingsPanel::updateLimitRows);
     connect(limitCount_, &QSpinBox::valueChanged, this, &SettingsPanel::displayChanged);
+    for (QComboBox *box : {font_, lighting_})
+        connect(box, &QComboBox::activated, this, &SettingsPanel::settingsEdited);
+    for (QSpinBox *spin : {textSize_, fieldSize_, limitCount_})
+        connect(spin, &QSpinBox::valueChanged, this, &SettingsPanel::settingsEdited);
+    for (QCheckBox *flag : {speedometer_, errorCounter_, stopwatch_, fieldOnTop_, limit_, finishCounter_})
+        connect(flag, &QCheckBox::toggled, this, &SettingsPanel::settingsEdited);
 }
 
 void SettingsPanel::buildCounterBox()

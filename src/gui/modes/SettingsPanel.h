@@ -35,6 +35,8 @@ public:
     static constexpr int kCounterHeight = 356;
 
 signals:
+    // Any setting changed by the user.
+    void settingsEdited();
     void fontChanged(const QString &family);
     void textSizeChanged(int size);
     void fieldSizeChanged(int size);

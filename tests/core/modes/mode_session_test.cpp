@@ -1,5 +1,6 @@
 #include "modes/ModeSession.h"
 
+#include "storage/Schema.h"
 #include "storage/Settings.h"
 
 #include "FakePlatform.h"
@@ -144,6 +145,16 @@ TEST_F(ModeSessionTest, ReturnToDefaultModeDoesNotSaveModeLeft)
     EXPECT_EQ(outcome.mode, "Обычный");
     EXPECT_EQ(session->CurrentMode(), "Обычный");
     EXPECT_EQ(session->settings().number(Setting::TextSize), 10);
+}
+
+TEST_F(ModeSessionTest, ModeLackingADisplayColumnTakesTheGlobalValue)
+{
+    db->Execute("CREATE TABLE Narrow (id INTEGER PRIMARY KEY, text TEXT, type TEXT, subtype TEXT)");
+    db->Execute("INSERT INTO Narrow (text, type, subtype) VALUES ('x', 'text', 'text')");
+    db->Execute(CreateResultsTableSql("Narrow"));
+    session->SwitchMode("Narrow");
+    EXPECT_EQ(session->settings().number(Setting::TextSize), 14) << "the global default";
+    EXPECT_EQ(session->CurrentMode(), "Narrow");
 }
 
 TEST_F(ModeSessionTest, MarathonDurationSetsMinutes)

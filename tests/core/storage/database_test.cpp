@@ -152,6 +152,20 @@ void expectOpenFailsNaming(const QString &path)
     }
 }
 
+TEST_F(DatabaseTest, AuthorizerRefusesWhileItsScopeLivesOnly)
+{
+    db->Execute("CREATE TABLE auth (id INTEGER PRIMARY KEY, text TEXT)");
+    {
+        AuthorizerScope scope(*db, [](const AuthorizerRequest &request) { return request.first != "auth"; });
+        EXPECT_THROW(db->Execute("INSERT INTO auth (text) VALUES ('x')"), DatabaseError);
+        ASSERT_TRUE(scope.refused().has_value());
+        EXPECT_EQ(scope.refused()->first, "auth");
+        EXPECT_EQ(scope.refused()->database, "main");
+    }
+    db->Execute("INSERT INTO auth (text) VALUES ('x')");
+    EXPECT_EQ(db->Query("SELECT count(*) FROM auth").value(), "1");
+}
+
 TEST(OpenDatabaseTest, GarbageFileIsRefusedAndLeftByteForByte)
 {
     QTemporaryDir dir;

@@ -59,12 +59,20 @@ TEST_F(MainWindowTest, FreshStartShowsRegularModeAtMinimumSizeAndAsksForLogin)
     saveScreenshot(*window, "main_window");
 }
 
-TEST_F(MainWindowTest, FirstRunStepShowsMessageOnlyOnFirstRun)
+TEST_F(MainWindowTest, FirstRunStepShowsMessageAndRepositoryOnlyOnFirstRun)
 {
     ASSERT_TRUE(firstRun);
     auto window = start();
+    bool repositoryShown = false;
+    QTimer::singleShot(0, [&] {
+        auto *repository = window->findChild<QDialog *>("Form19");
+        repositoryShown = repository && repository->isVisible();
+        if (repository)
+            repository->reject();
+    });
     window->firstRunStep();
     EXPECT_EQ(fake.prompts.messages, QStringList{kFirstRunMessage});
+    EXPECT_TRUE(repositoryShown);
 
     firstRun = EnsureSchema(*db);
     fake.prompts.messages.clear();

@@ -181,6 +181,10 @@ ProgramRun::ProgramRun()
 {
     QFile::copy(QStringLiteral(TESMI_PROGRAM), dir_.filePath(QStringLiteral("tesmitrainer")));
     QFile::copy(QStringLiteral(TESMI_CARS_PACK), dir_.filePath(QStringLiteral("cars.dll")));
+    const QDir dictionaries(QStringLiteral(TESMI_DICTIONARIES));
+    QDir(dir_.path()).mkdir(QStringLiteral("dictionaries"));
+    for (const QString &name : dictionaries.entryList(QDir::Files))
+        QFile::copy(dictionaries.filePath(name), dir_.filePath(QStringLiteral("dictionaries/") + name));
     QDir(dir_.path()).mkdir(QStringLiteral("runtime"));
     QFile::setPermissions(runtimeDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
@@ -227,6 +231,17 @@ unsigned long ProgramRun::waitForMainWindow()
 unsigned long ProgramRun::waitForMessageBox()
 {
     return waitForWindow([](QRect r) { return r.width() < 824 && r.height() < 650; });
+}
+
+unsigned long ProgramRun::waitForRepository()
+{
+    unsigned long found = 0;
+    waitUntil([&] {
+        const auto windows = XSession::instance().windowsTitled(QStringLiteral("Репозиторий словарей"));
+        found = windows.isEmpty() ? 0 : windows.front();
+        return found != 0;
+    });
+    return found;
 }
 
 } // namespace tesmi::e2e

@@ -44,7 +44,7 @@ private:
 // Polls a condition until it holds or the time is up; true when it held.
 bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 15000);
 
-// A copy of the program with cars.dll in a fresh folder, run on the test server.
+// A copy of the program with cars.dll and the bundled dictionaries in a fresh folder, run on the test server.
 class ProgramRun {
 public:
     ProgramRun();
@@ -57,6 +57,8 @@ public:
     unsigned long waitForWindow(const std::function<bool(QRect)> &sizeTest);
     unsigned long waitForMainWindow();
     unsigned long waitForMessageBox();
+    // The dictionary repository, which the first run opens after its message.
+    unsigned long waitForRepository();
     QString runtimeDir() const { return file(QStringLiteral("runtime")); }
 
 private:

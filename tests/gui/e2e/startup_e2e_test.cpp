@@ -34,6 +34,10 @@ TEST(StartupE2ETest, FirstStartShowsMessageAndClosingSavesGeometry)
     const unsigned long firstRunMessage = run.waitForMessageBox();
     ASSERT_NE(firstRunMessage, 0u) << "no first-run message";
     XSession::instance().pressKey(firstRunMessage, QStringLiteral("Return"));
+    const unsigned long repository = run.waitForRepository();
+    ASSERT_NE(repository, 0u) << "the first run did not open the repository";
+    XSession::instance().pressKey(repository, QStringLiteral("Escape"));
+    ASSERT_TRUE(waitUntil([&] { return XSession::instance().windowsTitled("Репозиторий словарей").isEmpty(); }));
     ASSERT_TRUE(waitUntil([&] { return XSession::instance().windowsTitled("TesmiTrainer").size() == 1; }));
 
     XSession::instance().closeLikeUser(main);
@@ -57,6 +61,10 @@ TEST(StartupE2ETest, SecondCopyEndsAtOnceWithoutWindow)
     const unsigned long firstRunMessage = first.waitForMessageBox();
     ASSERT_NE(firstRunMessage, 0u);
     XSession::instance().pressKey(firstRunMessage, "Return");
+    const unsigned long repository = first.waitForRepository();
+    ASSERT_NE(repository, 0u);
+    XSession::instance().pressKey(repository, "Escape");
+    ASSERT_TRUE(waitUntil([&] { return XSession::instance().windowsTitled("Репозиторий словарей").isEmpty(); }));
 
     // The second copy uses the same user's runtime folder and program folder.
     QProcess second;
