@@ -137,19 +137,20 @@ QRect RaceTextView::rangeRect(int from, int to) const
     return QRect(left - 3, lineTop(first), right - left + 6, lineHeight() + 1);
 }
 
-// A text taller than the view scrolls so that the highlight stays in sight.
+// A text taller than the view scrolls by whole lines when the highlight
+// leaves it, bringing the highlight's line up to second from the top.
 void RaceTextView::keepVisible(int index)
 {
     layOut(width());
     if (lineStarts_.empty())
         return;
     const int line = lineOf(index);
-    const int top = kPadding + line * lineHeight();
-    const int visible = height() - 2 * kPadding;
-    if (top >= scroll_ && top + lineHeight() <= scroll_ + visible)
+    const int shownLines = std::max(1, (height() - 2 * kPadding) / lineHeight());
+    const int firstShown = scroll_ / lineHeight();
+    if (line >= firstShown && line < firstShown + shownLines)
         return;
-    const int textHeight = int(lineStarts_.size()) * lineHeight();
-    scroll_ = std::clamp(top - kPadding - lineHeight(), 0, std::max(0, textHeight - visible));
+    const int lastFirst = std::max(0, int(lineStarts_.size()) - shownLines);
+    scroll_ = std::clamp(line - 1, 0, lastFirst) * lineHeight();
     update();
 }
 
@@ -168,7 +169,8 @@ void RaceTextView::paintEvent(QPaintEvent *event)
     layOut(width());
     if (lineStarts_.empty())
         return;
-    painter.setClipRect(dirty & rect().adjusted(1, 1, -1, -1));
+    // Lines scrolled half out of the view stay out of the padding.
+    painter.setClipRect(dirty & rect().adjusted(1, kPadding, -1, -kPadding));
     const int first = std::max(0, (dirty.top() + scroll_ - kPadding) / lineHeight());
     const int last = std::min(int(lineStarts_.size()) - 1, (dirty.bottom() + scroll_ - kPadding) / lineHeight());
     for (int line = first; line <= last; ++line)
