@@ -13,9 +13,9 @@ namespace tesmi {
 
 struct AppContext;
 class BottomBar;
+class RaceController;
 class SettingsPanel;
 class SplashWindow;
-class RaceController;
 class TopBar;
 class TypingArea;
 
