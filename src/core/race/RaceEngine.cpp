@@ -64,7 +64,8 @@ void RaceEngine::NextText(bool byHotkey)
     s_.RaceRunning = false;
 
     MakeRaceText();
-    const bool quoteFreeMode = mode_.name == kRegularMode || mode_.name == kErrorlessMode || mode_.name == kRegularEnglish;
+    const bool quoteFreeMode =
+        mode_.name == kRegularMode || mode_.name == kErrorlessMode || mode_.name == kRegularEnglish;
     if (byHotkey && mode_.moderator && quoteFreeMode) {
         for (int redraw = 0; redraw < kModeratorRedraws && hasQuotes(s_.RaceText); ++redraw)
             MakeRaceText();

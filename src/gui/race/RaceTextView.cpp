@@ -2,14 +2,17 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tesmi {
 
 namespace {
 
 const QColor kBackground(0xfb, 0xfc, 0xfd);
+constexpr qreal kUnwrapped = 1'000'000; // wide enough for any line
 const QColor kFrame(0xd5, 0xdd, 0xe6);
 
 bool underlined(TextStyle style)
@@ -95,23 +98,44 @@ void RaceTextView::layOut(int width) const
         return;
     laidOutWidth_ = width;
     lineStarts_.clear();
-    layout_.clearLayout();
-    layout_.setText(text_);
-    layout_.setFont(font());
+    QTextLayout layout(text_, font());
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
-    layout_.setTextOption(option);
-    layout_.beginLayout();
+    layout.setTextOption(option);
+    layout.beginLayout();
     const int lineWidth = std::max(1, width - 2 * kPadding);
-    for (int line = 0;; ++line) {
-        QTextLine textLine = layout_.createLine();
-        if (!textLine.isValid())
-            break;
-        textLine.setLineWidth(lineWidth);
-        textLine.setPosition(QPointF(0, line * lineHeight()));
-        lineStarts_.push_back(textLine.textStart());
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(lineWidth);
+        lineStarts_.push_back(line.textStart());
     }
-    layout_.endLayout();
+    layout.endLayout();
+    lineX_.assign(lineStarts_.size(), {});
+}
+
+int RaceTextView::lineEnd(int line) const
+{
+    return line + 1 < int(lineStarts_.size()) ? lineStarts_[std::size_t(line) + 1] : int(text_.size());
+}
+
+// Where each character of a line begins, and where the line ends, measured on
+// the line alone: a book-long text measures as fast as a short one.
+const std::vector<qreal> &RaceTextView::xOf(int line) const
+{
+    std::vector<qreal> &x = lineX_[std::size_t(line)];
+    if (!x.empty())
+        return x;
+    const int start = lineStarts_[std::size_t(line)];
+    const int length = lineEnd(line) - start;
+    QTextLayout layout(text_.mid(start, length), font());
+    layout.setCacheEnabled(true);
+    layout.beginLayout();
+    QTextLine textLine = layout.createLine();
+    textLine.setLineWidth(kUnwrapped);
+    layout.endLayout();
+    x.resize(std::size_t(length) + 1);
+    for (int i = 0; i <= length; ++i)
+        x[std::size_t(i)] = kPadding + textLine.cursorToX(i);
+    return x;
 }
 
 int RaceTextView::lineOf(int index) const
@@ -131,25 +155,27 @@ QRect RaceTextView::rangeRect(int from, int to) const
     const int last = lineOf(to - 1);
     if (first != last)
         return QRect(0, lineTop(first), width(), (last - first + 1) * lineHeight());
-    const QTextLine line = layout_.lineAt(first);
-    const int left = int(line.cursorToX(from)) + kPadding;
-    const int right = int(line.cursorToX(to)) + kPadding;
+    const std::vector<qreal> &x = xOf(first);
+    const int start = lineStarts_[std::size_t(first)];
+    const int left = int(x[std::size_t(from - start)]);
+    const int right = int(std::ceil(x[std::size_t(to - start)]));
     return QRect(left - 3, lineTop(first), right - left + 6, lineHeight() + 1);
 }
 
-// A text taller than the view scrolls so that the highlight stays in sight.
+// A text taller than the view scrolls by whole lines when the highlight
+// leaves it, bringing the highlight's line up to second from the top.
 void RaceTextView::keepVisible(int index)
 {
     layOut(width());
     if (lineStarts_.empty())
         return;
     const int line = lineOf(index);
-    const int top = kPadding + line * lineHeight();
-    const int visible = height() - 2 * kPadding;
-    if (top >= scroll_ && top + lineHeight() <= scroll_ + visible)
+    const int shownLines = std::max(1, (height() - 2 * kPadding) / lineHeight());
+    const int firstShown = scroll_ / lineHeight();
+    if (line >= firstShown && line < firstShown + shownLines)
         return;
-    const int textHeight = int(lineStarts_.size()) * lineHeight();
-    scroll_ = std::clamp(top - kPadding - lineHeight(), 0, std::max(0, textHeight - visible));
+    const int lastFirst = std::max(0, int(lineStarts_.size()) - shownLines);
+    scroll_ = std::clamp(line - 1, 0, lastFirst) * lineHeight();
     update();
 }
 
@@ -168,7 +194,8 @@ void RaceTextView::paintEvent(QPaintEvent *event)
     layOut(width());
     if (lineStarts_.empty())
         return;
-    painter.setClipRect(dirty & rect().adjusted(1, 1, -1, -1));
+    // Lines scrolled half out of the view stay out of the padding.
+    painter.setClipRect(dirty & rect().adjusted(1, kPadding, -1, -kPadding));
     const int first = std::max(0, (dirty.top() + scroll_ - kPadding) / lineHeight());
     const int last = std::min(int(lineStarts_.size()) - 1, (dirty.bottom() + scroll_ - kPadding) / lineHeight());
     for (int line = first; line <= last; ++line)
@@ -178,21 +205,22 @@ void RaceTextView::paintEvent(QPaintEvent *event)
 // The part of one line under the dirty rectangle, run by run of equal style.
 void RaceTextView::drawLine(QPainter &painter, int line, const QRect &dirty) const
 {
-    const QTextLine textLine = layout_.lineAt(line);
+    const std::vector<qreal> &x = xOf(line);
+    const int lineStart = lineStarts_[std::size_t(line)];
+    const int lineLength = int(x.size()) - 1;
     // A character either side more, for glyphs that reach past their cell.
-    const int lineStart = textLine.textStart();
-    const int lineEnd = lineStart + textLine.textLength();
-    const int from = std::max(lineStart, textLine.xToCursor(dirty.left() - kPadding) - 1);
-    const int end = std::min(lineEnd, textLine.xToCursor(dirty.right() - kPadding) + 1);
+    const auto firstAfter = [&](qreal edge) { return int(std::upper_bound(x.begin(), x.end(), edge) - x.begin()); };
+    const int from = std::max(0, firstAfter(dirty.left()) - 2);
+    const int end = std::min(lineLength, firstAfter(dirty.right()) + 1);
     const int baseline = lineTop(line) + ascent_;
     for (int start = from; start < end;) {
-        const TextStyle style = styles_[std::size_t(start)];
+        const TextStyle style = styles_[std::size_t(lineStart + start)];
         int stop = start + 1;
-        while (stop < end && styles_[std::size_t(stop)] == style)
+        while (stop < end && styles_[std::size_t(lineStart + stop)] == style)
             ++stop;
         painter.setFont(underlined(style) ? underlined_ : font());
         painter.setPen(colourOf(style, palette()));
-        painter.drawText(QPointF(kPadding + textLine.cursorToX(start), baseline), text_.mid(start, stop - start));
+        painter.drawText(QPointF(x[std::size_t(start)], baseline), text_.mid(lineStart + start, stop - start));
         start = stop;
     }
 }

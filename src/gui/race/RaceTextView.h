@@ -2,7 +2,6 @@
 
 #include "race/RaceView.h"
 
-#include <QTextLayout>
 #include <QWidget>
 
 #include <vector>
@@ -37,6 +36,8 @@ protected:
 
 private:
     void layOut(int width) const;
+    int lineEnd(int line) const;
+    const std::vector<qreal> &xOf(int line) const;
     int lineOf(int index) const;
     int lineTop(int line) const { return kPadding + line * lineHeight() - scroll_; }
     QRect rangeRect(int from, int to) const;
@@ -45,8 +46,8 @@ private:
 
     QString text_;
     std::vector<TextStyle> styles_;
-    mutable QTextLayout layout_;
     mutable std::vector<int> lineStarts_;
+    mutable std::vector<std::vector<qreal>> lineX_; // per line, filled when first needed
     mutable int laidOutWidth_ = -1;
     int scroll_ = 0; // pixels of text above the view, when the text is taller than it
     QFont underlined_;

@@ -2,6 +2,7 @@
 
 #include "platform/CarsPack.h"
 #include "race/InputLine.h"
+#include "race/RaceEngine.h"
 #include "race/RaceTextView.h"
 #include "race/RaceTrack.h"
 #include "race/Transcript.h"
@@ -70,12 +71,14 @@ QLabel *makeLabel(const QString &name, QWidget *parent)
 
 TypingArea::TypingArea(const CarsPack &cars, QWidget *parent)
     : QWidget(parent), status_(makeLabel(QStringLiteral("Label26"), this)),
-      errors_(makeLabel(QStringLiteral("Label27"), this)), errorsCaption_(makeLabel(QStringLiteral("errorsCaption"), this)),
-      speed_(makeLabel(QStringLiteral("Label12"), this)), speedCaption_(makeLabel(QStringLiteral("speedCaption"), this)),
+      errors_(makeLabel(QStringLiteral("Label27"), this)),
+      errorsCaption_(makeLabel(QStringLiteral("errorsCaption"), this)),
+      speed_(makeLabel(QStringLiteral("Label12"), this)),
+      speedCaption_(makeLabel(QStringLiteral("speedCaption"), this)),
       capsAlert_(makeLabel(QStringLiteral("CapsAlert"), this)), textView_(new RaceTextView(this)),
-      cover_(makeLabel(QStringLiteral("Image7"), this)), transcript_(new QTextEdit(this)), input_(new InputLine(this)),
-      track_(new RaceTrack(cars.picture(QStringLiteral("track")), this)), finish_(makeLabel(QStringLiteral("finish"), this)),
-      focusHolder_(makeLabel(QStringLiteral("label1"), this))
+      cover_(makeLabel(QStringLiteral("Image7"), this)), transcript_(new QTextEdit(this)),
+      input_(new InputLine(this)), track_(new RaceTrack(cars.picture(QStringLiteral("track")), this)),
+      finish_(makeLabel(QStringLiteral("finish"), this)), focusHolder_(makeLabel(QStringLiteral("label1"), this))
 {
     setObjectName(QStringLiteral("Panel4"));
     setAttribute(Qt::WA_StyledBackground);
@@ -85,7 +88,7 @@ TypingArea::TypingArea(const CarsPack &cars, QWidget *parent)
         lights_[i]->setScaledContents(true);
         lights_[i]->setVisible(i == 0);
     }
-    status_->setText(QStringLiteral("Ожидание старта..."));
+    status_->setText(kWaitingStatus);
     for (QLabel *number : {errors_, speed_})
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (QLabel *unit : {errorsCaption_, speedCaption_})
@@ -105,12 +108,12 @@ TypingArea::TypingArea(const CarsPack &cars, QWidget *parent)
     transcript_->hide();
     connect(transcript_, &QWidget::customContextMenuRequested, this, &TypingArea::showCopyMenu);
 
-    showInput(QStringLiteral("Набирайте здесь текст после начала игры"), InputLook::Message);
+    showInput(kInputPlaceholder, InputLook::Message);
 
     track_->setEnabled(false);
     finish_->setPixmap(cars.picture(QStringLiteral("finish")));
-    // Keeps the keyboard away from every control during a race; its font is
-    // the measure of the text's lines.
+    // Keeps the keyboard away from every control during a race. Qt gives no
+    // focus to a hidden widget: this one stays shown, without size.
     focusHolder_->setFocusPolicy(Qt::StrongFocus);
 
     timer(RaceTimer::Countdown).setInterval(1000);
@@ -148,7 +151,6 @@ void TypingArea::setTextFont(const QString &family, int points)
     font.setPointSize(points);
     textView_->setTextFont(font);
     cover_->setFont(font);
-    focusHolder_->setFont(font);
     relayOut();
 }
 

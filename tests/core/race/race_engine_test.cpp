@@ -262,6 +262,43 @@ TEST_F(RaceEngineTest, AltRRestartsTheSameTextAfterOneTickUnrecorded)
     EXPECT_FALSE(host.outcomes[0].counted());
 }
 
+struct FixTextCase {
+    const char *mode;
+    const char *type;
+    bool moderator;
+    bool visible;
+};
+
+void PrintTo(const FixTextCase &c, std::ostream *out)
+{
+    *out << c.mode << (c.moderator ? " as moderator" : "");
+}
+
+class FixTextButtonTest : public RaceEngineTest, public ::testing::WithParamInterface<FixTextCase> {};
+
+TEST_P(FixTextButtonTest, ShowsForTheUsersOwnTextsAndForTheModerator)
+{
+    const FixTextCase &c = GetParam();
+    host.mode.name = QString::fromUtf8(c.mode);
+    host.mode.ModeType = QString::fromUtf8(c.type);
+    host.mode.moderator = c.moderator;
+    start(QStringLiteral("мама"), host.mode.ModeType);
+    EXPECT_EQ(host.fixTextButton, c.visible);
+    engine.NextText(false);
+    EXPECT_FALSE(host.fixTextButton);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, FixTextButtonTest,
+                         ::testing::Values(FixTextCase{"Мои тексты", "text", false, true},
+                                           FixTextCase{"Моя книга", "book", false, true},
+                                           FixTextCase{"Мой марафон", "marathon", false, true},
+                                           FixTextCase{"Мои фразы", "slova", false, false},
+                                           FixTextCase{"Обычный", "text", false, false},
+                                           FixTextCase{"Короткие_тексты", "text", false, false},
+                                           FixTextCase{"Мини_марафон", "marathon", false, false},
+                                           FixTextCase{"Обычный", "text", true, true},
+                                           FixTextCase{"Цифры", "digits", true, true}));
+
 // ---- keys ----
 
 TEST_F(RaceEngineTest, ThreeWrongKeysCountOneErrorAndNeedThreeBackspaces)

@@ -39,10 +39,14 @@ void runTool(const QString &program, const QStringList &arguments, const QString
     QProcess tool;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display);
+    // Text arguments are UTF-8; the Russian locale may not be installed.
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     tool.setProcessEnvironment(env);
     tool.start(program, arguments);
-    if (!tool.waitForFinished(10000) || tool.exitCode() != 0)
-        throw std::runtime_error(("failed: " + program + ' ' + arguments.join(' ')).toStdString());
+    if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
+        throw std::runtime_error(("failed: " + program + ' ' + arguments.join(' ') + ": "
+                                  + QString::fromLocal8Bit(tool.readAllStandardError()))
+                                     .toStdString());
 }
 
 // Windows come and go under the test's feet; a request about a window that has
@@ -125,11 +129,11 @@ void XSession::pressKey(unsigned long window, const QString &key) const
             display_);
 }
 
-void XSession::typeText(unsigned long window, const QString &text) const
+void XSession::typeText(unsigned long window, const QString &text, int delayMs) const
 {
     runTool(QStringLiteral("xdotool"),
             {QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(window), QStringLiteral("type"),
-             QStringLiteral("--delay"), QStringLiteral("30"), text},
+             QStringLiteral("--delay"), QString::number(delayMs), text},
             display_);
 }
 
@@ -189,7 +193,7 @@ ProgramRun::ProgramRun()
     QFile::setPermissions(runtimeDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-void ProgramRun::start(const QString &locale)
+void ProgramRun::start(const QString &locale, const QProcessEnvironment &extra)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), XSession::instance().display());
@@ -197,6 +201,7 @@ void ProgramRun::start(const QString &locale)
     env.insert(QStringLiteral("LANG"), locale);
     env.insert(QStringLiteral("LC_ALL"), locale);
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir());
+    env.insert(extra);
     process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start(file(QStringLiteral("tesmitrainer")), {});

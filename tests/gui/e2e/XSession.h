@@ -25,7 +25,7 @@ public:
     QRect geometry(unsigned long window) const;
     // Keys as xdotool names them ("Return", "ctrl+Right"), or text to type.
     void pressKey(unsigned long window, const QString &key) const;
-    void typeText(unsigned long window, const QString &text) const;
+    void typeText(unsigned long window, const QString &text, int delayMs = 30) const;
     // What the close button of a window manager does: WM_DELETE_WINDOW.
     void closeLikeUser(unsigned long window) const;
     // A window of another program with this caption; destroyed with the session.
@@ -50,7 +50,7 @@ public:
     ProgramRun();
     QString folder() const { return dir_.path(); }
     QString file(const QString &name) const { return dir_.filePath(name); }
-    void start(const QString &locale = QStringLiteral("ru_RU.UTF-8"));
+    void start(const QString &locale = QStringLiteral("ru_RU.UTF-8"), const QProcessEnvironment &extra = {});
     bool finished(int timeoutMs = 15000);
     int exitCode() const { return process_.exitCode(); }
     // The first viewable window titled "TesmiTrainer" that satisfies the size test.

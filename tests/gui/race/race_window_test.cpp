@@ -4,6 +4,8 @@
 #include "race/InputLine.h"
 #include "race/RaceController.h"
 #include "race/RaceTextView.h"
+#include "race/TypingArea.h"
+#include "storage/ModeName.h"
 #include "storage/Schema.h"
 #include "storage/Settings.h"
 
@@ -136,6 +138,36 @@ TEST_F(RaceWindowTest, TextShowsAtTwoSecondsTwoLinesHighUnderTheCover)
     saveScreenshot(*find("Panel4"), "race_countdown_2");
 }
 
+TEST_F(RaceWindowTest, LongerTextsGrowTheViewUpToTenLinesThenScroll)
+{
+    const QString sentence = QStringLiteral("Съешь же ещё этих мягких французских булок, да выпей чаю. ");
+    const QString table = QuoteIdentifier(EncodeModeName(kRegularMode));
+    const int rows = db->Query("SELECT count(*) FROM " + table).value().toInt();
+    db->Execute(QStringLiteral("INSERT INTO %1 (text) VALUES (?), (?)").arg(table),
+                {sentence.repeated(4).trimmed(), sentence.repeated(20).trimmed()});
+    start();
+    auto *text = find<RaceTextView>("RichEdit1");
+    const auto linesHigh = [&](int lines) { return lines * text->lineHeight() + 2 * RaceTextView::kPadding; };
+
+    fake.random.scripted = {rows}; // the first added text
+    startRace();
+    const int lines = text->lineCount(text->width());
+    ASSERT_GT(lines, 2);
+    ASSERT_LT(lines, 10);
+    EXPECT_EQ(text->height(), linesHigh(lines));
+    EXPECT_EQ(find("Image7")->geometry(), text->geometry());
+    saveScreenshot(*window, "race_long_text");
+
+    fake.random.scripted = {rows + 1};
+    startRace();
+    EXPECT_EQ(text->height(), linesHigh(10));
+    // Typing on past the tenth line keeps the highlight in sight.
+    for (int i = 0; i < 700; ++i)
+        engine->HandleCharKey(engine->state().RaceText[engine->state().TextPos - 1]);
+    EXPECT_EQ(text->styleAt(700), TextStyle::Highlight);
+    saveScreenshot(*window, "race_book_text");
+}
+
 TEST_F(RaceWindowTest, RaceKeysReachTheRaceWhateverHoldsTheFocus)
 {
     start();
@@ -156,6 +188,39 @@ TEST_F(RaceWindowTest, RaceKeysReachTheRaceWhateverHoldsTheFocus)
     engine->CountdownTick();
     EXPECT_TRUE(engine->state().RaceRunning);
     EXPECT_EQ(engine->state().RaceText, kPlaceholderText);
+}
+
+TEST_F(RaceWindowTest, WindowTimersRunWithTheRace)
+{
+    start();
+    auto *area = find<TypingArea>("Panel4");
+    const auto running = [&](RaceTimer timer) { return area->timer(timer).isActive(); };
+    EXPECT_EQ(area->timer(RaceTimer::Countdown).interval(), 1000);
+    EXPECT_EQ(area->timer(RaceTimer::Limits).interval(), 900);
+    EXPECT_EQ(area->timer(RaceTimer::Idle).interval(), 1000);
+    EXPECT_EQ(area->timer(RaceTimer::Seconds).interval(), 1000);
+    EXPECT_EQ(area->timer(RaceTimer::Seconds).timerType(), Qt::PreciseTimer);
+
+    QTest::keyClick(window.get(), Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_TRUE(running(RaceTimer::Countdown));
+    for (int tick = 0; tick < 3; ++tick)
+        engine->CountdownTick();
+    EXPECT_FALSE(running(RaceTimer::Countdown));
+    EXPECT_TRUE(running(RaceTimer::Limits));
+    EXPECT_TRUE(running(RaceTimer::Idle));
+    EXPECT_TRUE(running(RaceTimer::Seconds));
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    for (const RaceTimer timer : {RaceTimer::Countdown, RaceTimer::Limits, RaceTimer::Idle, RaceTimer::Seconds})
+        EXPECT_FALSE(running(timer));
+}
+
+TEST_F(RaceWindowTest, F11TogglesFullScreen)
+{
+    start();
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    EXPECT_TRUE(window->isFullScreen());
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    EXPECT_FALSE(window->isFullScreen());
 }
 
 TEST_F(RaceWindowTest, ClickOnTheKeyHintsStartsTheNextText)
