@@ -74,6 +74,23 @@ void RaceEngine::NextText(bool byHotkey)
     StartCountdown();
 }
 
+void RaceEngine::StartErrorWork(const QString &practiceText)
+{
+    s_.RaceText = practiceText;
+    shownText_ = practiceText;
+    view_.setRaceText(practiceText);
+    view_.setTrackMaximum(textLength());
+    s_.ErrorWorkRun = true;
+    s_.RepeatRun = false;
+    setRaceButtonsHidden();
+    view_.setIndicatorVisible(Indicator::Status, true);
+    stopTimers();
+    showPlaceholder();
+    s_.RaceRunning = false;
+    s_.Countdown = 3;
+    StartCountdown();
+}
+
 void RaceEngine::StartCountdown()
 {
     mode_ = host_.raceMode();

@@ -76,6 +76,8 @@ public:
     void NextText(bool byHotkey);
     void StartCountdown();
     void RestartText();
+    // A practice race on the given text: not recorded, no points, no limit.
+    void StartErrorWork(const QString &practiceText);
     void ResetRace();
     void StopRace(const QString &message);
     void StopMarathon(const QString &message);

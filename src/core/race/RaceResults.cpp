@@ -114,7 +114,6 @@ bool RaceResults::countFinish(const RaceOutcome &outcome)
 RecordReport RaceResults::RecordResult(const RaceOutcome &outcome)
 {
     RecordReport report;
-    MergeMistypedWords(outcome.MistypedWords);
     const QString mode = session_.CurrentMode();
     if (mode != kMarathonMode && RaceSpeed(outcome.textLength, outcome.elapsedMs) >= kImplausibleSpeed)
         wipeResults(mode);

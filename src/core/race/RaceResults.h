@@ -93,8 +93,6 @@ private:
         int rounds = 0;
     };
 
-    // The mistyped words go to the error list, which a later stage of the program keeps.
-    void MergeMistypedWords(const QStringList &) {}
 
     bool countFinish(const RaceOutcome &outcome);
     [[noreturn]] void wipeResults(const QString &mode);

@@ -18,6 +18,7 @@
 #include "progress/GarageView.h"
 #include "progress/ModeSummary.h"
 #include "progress/Points.h"
+#include "progress/ResultPanel.h"
 #include "race/RaceController.h"
 #include "race/TypingArea.h"
 #include "stats/ErrorPanel.h"
@@ -30,6 +31,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
+#include <QPushButton>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -44,7 +46,9 @@ const QSize kMinimumSize(1024, 650);
 MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
     : context_(context), modes_(context.db, context.platform.prompts), firstRun_(firstRun), splash_(splash),
       topBar_(new TopBar(this)), typingArea_(new TypingArea(context.cars, this)),
-      race_(new RaceController(context, modes_, *typingArea_, *this)), settingsPanel_(new SettingsPanel(this)),
+      race_(new RaceController(context, modes_, *typingArea_, *this)),
+      results_(context.db, modes_, context.guard, context.platform.prompts), resultPanel_(new ResultPanel(this)),
+      errorWorkButton_(new QPushButton(QStringLiteral("Работа над ошибками"), this)), settingsPanel_(new SettingsPanel(this)),
       hrust_(new QLabel(this)), bottomBar_(new BottomBar(this)), arrows_(new QToolButton(this)),
       picker_(new ModePicker(topBar_)), garage_(new GarageView(context.cars, this)),
       statistics_(new StatisticsWindow(context, this)), errorPanel_(new ErrorPanel(this)),
@@ -69,6 +73,7 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
     connect(picker_, &ModePicker::modeChosen, this, &MainWindow::switchMode);
     connectSettingsPanel();
     connectGarage();
+    connectRace();
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, &MainWindow::showAbout);
     connect(topBar_->addToolButton(QStringLiteral("SpeedButton5"), QStringLiteral("Статистика"), QStringLiteral("Статистика (F6)")),
             &QToolButton::clicked, this, &MainWindow::openStatistics);
@@ -171,13 +176,74 @@ void MainWindow::showSwitchOutcome(const SwitchOutcome &outcome)
 
 void MainWindow::refreshSummary()
 {
-    const SummaryView summary =
-        RefreshModeSummary(context_.db, modes_.CurrentMode(), modes_.RegularRank(), context_.guard);
+    showSummary(RefreshModeSummary(context_.db, modes_.CurrentMode(), modes_.RegularRank(), context_.guard));
+}
+
+void MainWindow::showSummary(const SummaryView &summary)
+{
     topBar_->showSummary(summary);
     modes_.setRankCaption(summary.Rangname);
     if (summary.Hrust)
         hrust_->setText(*summary.Hrust);
     hrust_->setVisible(!collapsed_ && !hrust_->text().isEmpty());
+}
+
+void MainWindow::connectRace()
+{
+    errorWorkButton_->setObjectName(QStringLiteral("SpeedButton6"));
+    errorWorkButton_->setFocusPolicy(Qt::NoFocus);
+    errorWorkButton_->hide();
+    connect(errorWorkButton_, &QPushButton::clicked, this, &MainWindow::startErrorWork);
+    connect(race_, &RaceController::finished, this, &MainWindow::finishRace);
+    connect(race_, &RaceController::resultsHidden, resultPanel_, &ResultPanel::hideForNextRace);
+    connect(race_, &RaceController::errorWorkButtonVisible, errorWorkButton_, &QWidget::setVisible);
+    connect(race_, &RaceController::settingsLocked, settingsPanel_, &SettingsPanel::setRaceLocked);
+    connect(race_, &RaceController::countersChanged, this, [this] { settingsPanel_->showCounters(modes_.counters()); });
+    connect(resultPanel_, &ResultPanel::cancelClicked, this, &MainWindow::cancelResult);
+}
+
+void MainWindow::finishRace(const RaceOutcome &outcome)
+{
+    // Everything the report shows is already stored: a crash from here on loses nothing.
+    const FinishReport report = results_.FinishRace(outcome);
+    resultPanel_->showResult(report.panel, report.record, report.cancelVisible);
+    errorWorkButton_->setVisible(outcome.reason == RaceOutcome::Reason::TextComplete && outcome.ErrorCount > 0
+                                 && !outcome.ErrorWorkRun);
+    if (report.countersChanged)
+        settingsPanel_->showCounters(modes_.counters());
+    if (report.summary)
+        showSummary(*report.summary);
+    picker_->setModes(FillModeList(context_.db));
+    applyLayout();
+    for (const QString &message : report.messages)
+        context_.platform.prompts.message(message);
+    if (outcome.counted() && !outcome.MistypedWords.isEmpty()) {
+        // Merged once the finish has been drawn, as queued work of this thread.
+        QMetaObject::invokeMethod(
+            this, [this, words = outcome.MistypedWords] { mergeMistypedWords(words); }, Qt::QueuedConnection);
+    }
+}
+
+void MainWindow::mergeMistypedWords(const QStringList &words)
+{
+    errorList_.MergeMistypedWords(words);
+    // Kept at once, so a crash later in the run loses none of them.
+    errorList_.SaveErrorList(context_.db);
+}
+
+void MainWindow::cancelResult()
+{
+    const CancelReport report = results_.CancelResult();
+    if (report.cancelled)
+        resultPanel_->showCancelled();
+    if (report.summary)
+        showSummary(*report.summary);
+    picker_->setModes(FillModeList(context_.db));
+}
+
+void MainWindow::startErrorWork()
+{
+    race_->engine().StartErrorWork(MakeErrorWorkText(race_->engine().state().MistypedWords, context_.platform.random));
 }
 
 void MainWindow::connectSettingsPanel()
@@ -378,6 +444,11 @@ void MainWindow::applyLayout()
     topBar_->place(g);
     bottomBar_->setGeometry(g.bottomBar);
     typingArea_->setGeometry(g.typingArea);
+    // Below the typing area: the button strip, then the result of the last race.
+    errorWorkButton_->adjustSize();
+    errorWorkButton_->move(g.typingArea.left(), g.typingArea.bottom() + 1 + 5);
+    const int resultTop = g.typingArea.bottom() + 1 + 5 + errorWorkButton_->height() + 10;
+    resultPanel_->setGeometry(g.typingArea.left(), resultTop, g.typingArea.width(), resultPanel_->sizeHint().height());
     settingsPanel_->setGeometry(g.settingsPanel);
     hrust_->setGeometry(g.hrust);
     arrows_->setGeometry(g.arrows);

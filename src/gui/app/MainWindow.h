@@ -2,12 +2,14 @@
 
 #include "app/FrameLayout.h"
 #include "modes/ModeSession.h"
+#include "race/RaceResults.h"
 #include "stats/ErrorList.h"
 
 #include <QTimer>
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
 class QToolButton;
 
 namespace tesmi {
@@ -19,6 +21,7 @@ class GarageView;
 class ModePicker;
 class RaceController;
 class RepositoryWindow;
+class ResultPanel;
 class SettingsPanel;
 class StatisticsWindow;
 class SplashWindow;
@@ -63,6 +66,12 @@ private:
     void openModeList();
     void showSwitchOutcome(const SwitchOutcome &outcome);
     void refreshSummary();
+    void showSummary(const SummaryView &summary);
+    void connectRace();
+    void finishRace(const RaceOutcome &outcome);
+    void cancelResult();
+    void mergeMistypedWords(const QStringList &words);
+    void startErrorWork();
     void applyTextFont();
     void returnFocusToRace();
     void connectSettingsPanel();
@@ -78,6 +87,9 @@ private:
     TopBar *topBar_;
     TypingArea *typingArea_;
     RaceController *race_;
+    RaceResults results_;
+    ResultPanel *resultPanel_;
+    QPushButton *errorWorkButton_;
     SettingsPanel *settingsPanel_;
     QLabel *hrust_;
     BottomBar *bottomBar_;

@@ -33,6 +33,8 @@ const char *kStyleSheet = R"(
 #CapsAlert { color: #d00000; font-weight: bold; }
 #Panel8 { background: #ffffff; border: 1px solid #c9d3de; border-radius: 6px; }
 #garageContent { background: #ffffff; }
+#SpeedButton6 { background: #fff4e0; border: 1px solid #e3b778; border-radius: 4px; padding: 3px 10px; color: #7a4a0c; }
+#SpeedButton6:hover { background: #ffe7bf; }
 #Form9 { background: #ffffff; }
 #Form9 QLabel[figure="true"] { font-weight: bold; color: #1c3a5c; }
 #Hrust { background: #fffbe8; border: 1px solid #e8dca8; border-radius: 6px; padding: 6px 4px; color: #4a4020;

@@ -230,4 +230,10 @@ void SettingsPanel::showCounters(const RaceCounters &counters)
     totalCaption_->setText(TotalCaption(counters));
 }
 
+void SettingsPanel::setRaceLocked(bool locked)
+{
+    font_->setEnabled(!locked);
+    lighting_->setEnabled(!locked);
+}
+
 } // namespace tesmi

@@ -27,6 +27,8 @@ public:
     // Безошибочный: the limit is always on and at most `maximum`.
     void setLimitRules(bool forced, int maximum);
     void showCounters(const RaceCounters &counters);
+    // During a race the font and the highlighting stay as they are.
+    void setRaceLocked(bool locked);
 
     static constexpr int kWidth = 240;
     // Heights: limit off; limit on; limit on with the finish counter box.

@@ -9,7 +9,7 @@
 #include "storage/Schema.h"
 #include "storage/Settings.h"
 
-#include "GuiFixture.h"
+#include "RaceFixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -23,53 +23,8 @@ using namespace tesmi;
 
 namespace {
 
-const QString kPlaceholderText = QStringLiteral("Это базовый текст, означающий, что нужно обновить текстовую базу!");
-
-class RaceWindowTest : public fakes::GuiTest {
-protected:
-    void SetUp() override
-    {
-        GuiTest::SetUp();
-        ApplyStyle(*qApp);
-        SetModeSettings(*db, kRegularMode, {{"speedometr", "1"}, {"lighting", "символ"}});
-    }
-
-    void start()
-    {
-        window = std::make_unique<MainWindow>(*context, firstRun, splash);
-        window->restoreState();
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        engine = &window->findChild<RaceController *>()->engine();
-    }
-    // Ctrl+Right and the countdown.
-    void startRace()
-    {
-        QTest::keyClick(window.get(), Qt::Key_Right, Qt::ControlModifier);
-        ASSERT_TRUE(engine->active());
-        for (int tick = 0; tick < 3; ++tick)
-            engine->CountdownTick();
-        ASSERT_TRUE(engine->state().RaceRunning);
-    }
-    // Keys as a person types them, to whatever holds the focus; Cyrillic too.
-    void typeText(const QString &text, int msPerKey)
-    {
-        for (const QChar c : text) {
-            fake.clock.advanceMs(msPerKey);
-            QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
-            QTest::sendKeyEvent(QTest::Click, target, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
-        }
-    }
-    template <typename T = QWidget>
-    T *find(const QString &name) const
-    {
-        return child<T>(window.get(), name);
-    }
-
-    SplashWindow splash;
-    std::unique_ptr<MainWindow> window;
-    RaceEngine *engine = nullptr;
-};
+using RaceWindowTest = fakes::RaceWindowFixture;
+using fakes::kPlaceholderText;
 
 TEST_F(RaceWindowTest, TypingTheWholeTextShowsTranscriptAndSpeed)
 {
