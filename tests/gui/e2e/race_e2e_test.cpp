@@ -5,6 +5,7 @@
 
 #include "race/RaceOutcome.h"
 #include "storage/Database.h"
+#include "storage/ModeName.h"
 #include "storage/Schema.h"
 #include "storage/Settings.h"
 
@@ -88,6 +89,13 @@ TEST(RaceE2ETest, TypingAWholeRaceShowsTheTranscriptAndTheSpeed)
 
     XSession::instance().closeLikeUser(main);
     EXPECT_TRUE(run.finished());
+
+    // The race is stored with the speed shown, and its characters are credited.
+    auto db = Database::OpenDatabase(run.file("data.db"));
+    const QueryResult rows = db->Query("SELECT speed, error FROM " + ResultsTableName(kRegularMode));
+    ASSERT_EQ(rows.count(), 1);
+    EXPECT_EQ(rows.rows.front(), (QStringList{QString::number(speed), "0"}));
+    EXPECT_EQ(GetSetting(*db, "level"), QString::number(2 * kText.size())) << "points are kept doubled";
 }
 
 } // namespace
