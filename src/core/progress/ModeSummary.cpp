@@ -21,7 +21,6 @@ namespace tesmi {
 
 namespace {
 
-const QString kSpeedUnit = QStringLiteral(" зн/мин ");
 const QString kLineBreak = QStringLiteral("\r\n");
 constexpr int kSecondsPerDay = 86400;
 

@@ -18,6 +18,9 @@ inline const QString kRaceKeysHint = QStringLiteral(
 inline const QString kBookKeysHint =
     QStringLiteral("Ctrl+Right — следующий текст/рестарт  |   Escape — сброс игры  |  F11 — полноэкранный режим");
 
+// A speed as the summary and the statistics write it: "305 зн/мин ".
+inline const QString kSpeedUnit = QStringLiteral(" зн/мин ");
+
 // Figures of one mode's results table; other windows read them too (record
 // detection, the online top, the profile).
 struct ModeSummary {

@@ -14,8 +14,6 @@ namespace tesmi {
 
 namespace {
 
-const QString kSpeedUnit = QStringLiteral(" зн/мин ");
-
 QString chartDateLabel(const QString &stored)
 {
     const QDate day = QDate::fromString(stored.section(' ', 0, 0), QStringLiteral("dd.MM.yyyy"));

@@ -354,6 +354,7 @@ void MainWindow::connectGarage()
     connect(garage_, &GarageView::colourChosen, this, &MainWindow::applyCarColour);
     connect(garage_, &GarageView::buyClicked, this, &MainWindow::buyCar);
     connect(garage_, &GarageView::leaveClicked, this, [this] {
+        race_->engine().ResetRace();
         garage_->hide();
         returnFocusToRace();
     });

@@ -17,7 +17,6 @@ namespace tesmi {
 
 namespace {
 
-const QString kModerator = QStringLiteral("Kwentorbal");
 const QString kBookPosition = QStringLiteral("book_poz");
 
 } // namespace
@@ -146,7 +145,7 @@ RaceMode RaceController::raceMode()
     mode.limit = settings.flag(Setting::LimitErrors);
     mode.limitkol = settings.number(Setting::LimitKol);
     mode.doezd = settings.flag(Setting::Doezd);
-    mode.moderator = UserLogin(context_.db) == kModerator;
+    mode.moderator = UserLogin(context_.db) == kModeratorLogin;
     return mode;
 }
 

@@ -33,7 +33,7 @@ const QString kCoverCaption = QStringLiteral("Текст скрыт до нач�
 const QString kCapsAlert = QStringLiteral("Внимание! Включен CAPS LOCK!!!");
 const QString kCopy = QStringLiteral("Копировать");
 const QString kCopyErrorFree = QStringLiteral("Копировать без ошибок");
-const QString kSpeedUnit = QStringLiteral("зн/мин");
+const QString kSpeedCaption = QStringLiteral("зн/мин");
 
 QTextCharFormat transcriptFormat(TranscriptStyle style)
 {
@@ -243,7 +243,7 @@ void TypingArea::setIndicator(Indicator which, const QString &text)
     if (which == Indicator::Errors)
         errorsCaption_->setText(text.isEmpty() ? QString() : PluralMistakes(text));
     if (which == Indicator::Speed)
-        speedCaption_->setText(text.isEmpty() ? QString() : kSpeedUnit);
+        speedCaption_->setText(text.isEmpty() ? QString() : kSpeedCaption);
 }
 
 void TypingArea::setIndicatorVisible(Indicator which, bool visible)
