@@ -50,9 +50,7 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
       results_(context.db, modes_, context.guard, context.platform.prompts), resultPanel_(new ResultPanel(this)),
       errorWorkButton_(new QPushButton(QStringLiteral("Работа над ошибками"), this)), settingsPanel_(new SettingsPanel(this)),
       hrust_(new QLabel(this)), bottomBar_(new BottomBar(this)), arrows_(new QToolButton(this)),
-      picker_(new ModePicker(topBar_)), garage_(new GarageView(context.cars, this)),
-      statistics_(new StatisticsWindow(context, this)), errorPanel_(new ErrorPanel(this)),
-      repository_(new RepositoryWindow(context, this))
+      picker_(new ModePicker(topBar_)), garage_(new GarageView(context.cars, this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
@@ -79,23 +77,12 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
             &QToolButton::clicked, this, &MainWindow::openStatistics);
     new QShortcut(QKeySequence(Qt::Key_F6), this, this, &MainWindow::openStatistics);
     new QShortcut(QKeySequence(Qt::ALT | Qt::Key_E), this, this, &MainWindow::showErrorPanel);
-    connect(errorPanel_, &ErrorPanel::edited, this, [this] { errorPanel_->applyEdits(errorList_); });
-    connect(errorPanel_, &ErrorPanel::pointsEntered, this, [this](qint64 points) {
-        AddPoints(context_.db, points);
-        refreshSummary();
-    });
-    connect(statistics_, &StatisticsWindow::resultsChanged, this, [this] {
-        picker_->setModes(FillModeList(context_.db));
-        modes_.reloadRegularRank();
-        refreshSummary();
-    });
     connect(bottomBar_->keyHints(), &ClickableLabel::clicked, race_, [this] { race_->engine().NextText(false); });
     connect(typingArea_, &TypingArea::naturalHeightChanged, this, &MainWindow::applyLayout);
     connect(topBar_->addToolButton(QStringLiteral("SpeedButton10"), QStringLiteral("Репозиторий"),
                                    QStringLiteral("Репозиторий словарей (F3)")),
             &QToolButton::clicked, this, &MainWindow::openRepository);
     new QShortcut(QKeySequence(Qt::Key_F3), this, this, &MainWindow::openRepository);
-    connect(repository_, &RepositoryWindow::dictionaryInstalled, this, &MainWindow::returnToDefaultMode);
 
     firstRunTimer_.setSingleShot(true);
     firstRunTimer_.setInterval(500);
@@ -337,7 +324,7 @@ void MainWindow::openRepository()
     if (AccessSwitchTicked(context_.db))
         context_.platform.prompts.message(kInternetRestrictedMessage);
     else
-        repository_->exec();
+        repository().exec();
 }
 
 void MainWindow::returnToDefaultMode()
@@ -360,19 +347,57 @@ void MainWindow::connectGarage()
     });
 }
 
+// The windows behind toolbar buttons and keys are made when first asked for,
+// which keeps them out of start-up.
+StatisticsWindow &MainWindow::statistics()
+{
+    if (!statistics_) {
+        statistics_ = new StatisticsWindow(context_, this);
+        connect(statistics_, &StatisticsWindow::resultsChanged, this, [this] {
+            picker_->setModes(FillModeList(context_.db));
+            modes_.reloadRegularRank();
+            refreshSummary();
+        });
+    }
+    return *statistics_;
+}
+
+RepositoryWindow &MainWindow::repository()
+{
+    if (!repository_) {
+        repository_ = new RepositoryWindow(context_, this);
+        connect(repository_, &RepositoryWindow::dictionaryInstalled, this, &MainWindow::returnToDefaultMode);
+    }
+    return *repository_;
+}
+
+ErrorPanel &MainWindow::errorPanel()
+{
+    if (!errorPanel_) {
+        errorPanel_ = new ErrorPanel(this);
+        connect(errorPanel_, &ErrorPanel::edited, this, [this] { errorPanel_->applyEdits(errorList_); });
+        connect(errorPanel_, &ErrorPanel::pointsEntered, this, [this](qint64 points) {
+            AddPoints(context_.db, points);
+            refreshSummary();
+        });
+    }
+    return *errorPanel_;
+}
+
 void MainWindow::showErrorPanel()
 {
     if (UserLogin(context_.db) != kModeratorLogin)
         return;
-    errorPanel_->move(typingArea_->geometry().left() + 20, typingArea_->geometry().top() + 20);
-    errorPanel_->showList(errorList_);
+    ErrorPanel &panel = errorPanel();
+    panel.move(typingArea_->geometry().left() + 20, typingArea_->geometry().top() + 20);
+    panel.showList(errorList_);
 }
 
 void MainWindow::openStatistics()
 {
     if (race_->engine().active())
         return;
-    statistics_->open(FillModeList(context_.db), modes_.CurrentMode());
+    statistics().open(FillModeList(context_.db), modes_.CurrentMode());
 }
 
 void MainWindow::openGarage()

@@ -68,6 +68,9 @@ private:
     void refreshSummary();
     void showSummary(const SummaryView &summary);
     void connectRace();
+    StatisticsWindow &statistics();
+    RepositoryWindow &repository();
+    ErrorPanel &errorPanel();
     void finishRace(const RaceOutcome &outcome);
     void cancelResult();
     void mergeMistypedWords(const QStringList &words);
@@ -96,9 +99,9 @@ private:
     QToolButton *arrows_;
     ModePicker *picker_;
     GarageView *garage_;
-    StatisticsWindow *statistics_;
-    ErrorPanel *errorPanel_;
-    RepositoryWindow *repository_;
+    StatisticsWindow *statistics_ = nullptr;
+    ErrorPanel *errorPanel_ = nullptr;
+    RepositoryWindow *repository_ = nullptr;
     QTimer firstRunTimer_;
     bool collapsed_ = false;
     bool shownOnce_ = false;

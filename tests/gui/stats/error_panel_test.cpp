@@ -41,7 +41,8 @@ protected:
 TEST_F(ErrorPanelTest, OnlyTheModeratorOpensIt)
 {
     auto window = start("racer_1");
-    EXPECT_FALSE(child(window.get(), "Panel9")->isVisible());
+    const QWidget *panel = window->findChild<QWidget *>("Panel9");
+    EXPECT_TRUE(panel == nullptr || !panel->isVisible());
 }
 
 TEST_F(ErrorPanelTest, ShowsWordsAndFrequentCountAndGivesPoints)
