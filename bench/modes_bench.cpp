@@ -2,9 +2,6 @@
 #include "modes/ModeCatalog.h"
 #include "modes/ModeSession.h"
 #include "modes/RaceText.h"
-#include "platform/Prompts.h"
-#include "platform/RandomSource.h"
-#include "platform/Termination.h"
 #include "storage/Database.h"
 #include "storage/ModeName.h"
 #include "storage/Schema.h"
@@ -12,27 +9,13 @@
 
 #include <QTemporaryDir>
 
-#include <benchmark/benchmark.h>
+#include "FakePlatform.h"
 
-#include <cstdlib>
+#include <benchmark/benchmark.h>
 
 using namespace tesmi;
 
 namespace {
-
-class SilentPrompts final : public Prompts {
-public:
-    void message(const QString &) override {}
-    bool askYesNo(const QString &) override { return true; }
-    bool askOkCancel(const QString &) override { return true; }
-    std::optional<QString> askText(const QString &, const QString &) override { return std::nullopt; }
-    std::optional<QString> askSaveFileName(const QString &) override { return std::nullopt; }
-};
-
-class AbortTermination final : public Termination {
-public:
-    [[noreturn]] void terminate(int) override { std::abort(); }
-};
 
 QString sampleText(int i)
 {
@@ -60,11 +43,9 @@ void BM_NextTextOfLargeMode(benchmark::State &state)
     auto db = Database::OpenDatabase(dir.filePath("data.db"));
     EnsureSchema(*db);
     makeTextsMode(*db, "Большой", int(state.range(0)));
-    SeededRandom random(1);
-    SilentPrompts prompts;
-    AbortTermination termination;
-    const Guard guard(prompts, termination);
-    RaceTextGenerator generator(*db, random, guard);
+    fakes::FakePlatform fake;
+    const Guard guard(fake.prompts, fake.termination);
+    RaceTextGenerator generator(*db, fake.random, guard);
     const ModeKind kind = LoadModeKind(*db, "Большой");
     for (auto _ : state)
         benchmark::DoNotOptimize(generator.MakeRaceText("Большой", kind, 5, "1"));

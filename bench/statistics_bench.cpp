@@ -9,34 +9,13 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include <benchmark/benchmark.h>
+#include "FakePlatform.h"
 
-#include <cstdlib>
+#include <benchmark/benchmark.h>
 
 using namespace tesmi;
 
 namespace {
-
-class SilentPrompts final : public Prompts {
-public:
-    void message(const QString &) override {}
-    bool askYesNo(const QString &) override { return true; }
-    bool askOkCancel(const QString &) override { return true; }
-    std::optional<QString> askText(const QString &, const QString &) override { return std::nullopt; }
-    std::optional<QString> askSaveFileName(const QString &) override { return std::nullopt; }
-};
-
-class AbortTermination final : public Termination {
-public:
-    [[noreturn]] void terminate(int) override { std::abort(); }
-};
-
-class NoDesktop final : public Desktop {
-public:
-    bool topLevelWindowExists(const QString &) const override { return false; }
-    bool capsLockOn() const override { return false; }
-    bool mainWindowActive() const override { return true; }
-};
 
 void BM_OpenStatisticsWindow(benchmark::State &state)
 {
@@ -51,14 +30,9 @@ void BM_OpenStatisticsWindow(benchmark::State &state)
             insert.run({"60", QString::number(200 + i % 250), "1,250", "09.12.2010 9:05:03", "2"});
         transaction.commit();
     }
-    SystemClock clock;
-    SeededRandom random(1);
-    SilentPrompts prompts;
-    AbortTermination termination;
-    NoDesktop desktop;
+    fakes::FakePlatform fake;
     CarsPack cars;
-    AppContext context{{clock, random, prompts, termination, desktop}, Guard(prompts, termination),
-                       AppPaths(dir.path()), *db, cars};
+    AppContext context{fake.platform(), Guard(fake.prompts, fake.termination), AppPaths(dir.path()), *db, cars};
     const QList<ModeEntry> modes{{kRegularMode, int(state.range(0))}};
     for (auto _ : state) {
         StatisticsWindow window(context, nullptr);

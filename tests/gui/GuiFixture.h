@@ -1,12 +1,15 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "app/SplashWindow.h"
 #include "platform/CarsPack.h"
 #include "storage/Database.h"
 #include "storage/Schema.h"
 
 #include "FakePlatform.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -31,6 +34,16 @@ protected:
             AppContext{fake.platform(), Guard(fake.prompts, fake.termination), *paths, *db, cars});
     }
 
+    // The real main window over this fixture's database, restored, shown and active.
+    std::unique_ptr<MainWindow> startMainWindow()
+    {
+        auto window = std::make_unique<MainWindow>(*context, firstRun, splash);
+        window->restoreState();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        return window;
+    }
+
     template <typename T = QWidget>
     static T *child(const QWidget *parent, const QString &name)
     {
@@ -52,6 +65,7 @@ protected:
     bool firstRun = false;
     CarsPack cars;
     std::unique_ptr<AppContext> context;
+    SplashWindow splash;
 };
 
 } // namespace tesmi::fakes

@@ -28,10 +28,7 @@ protected:
 
     void start()
     {
-        window = std::make_unique<MainWindow>(*context, firstRun, splash);
-        window->restoreState();
-        window->show();
-        QApplication::setActiveWindow(window.get());
+        window = startMainWindow();
         engine = &window->findChild<RaceController *>()->engine();
     }
     // Ctrl+Right and the countdown.
@@ -58,7 +55,6 @@ protected:
         return child<T>(window.get(), name);
     }
 
-    SplashWindow splash;
     std::unique_ptr<MainWindow> window;
     RaceEngine *engine = nullptr;
 };

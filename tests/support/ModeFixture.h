@@ -26,7 +26,7 @@ struct ModeSpec {
     QMap<QString, QString> settings; // row-1 values beyond the defaults
 };
 
-inline void addMode(Database &db, const ModeSpec &spec)
+inline void addMode(Database &db, const ModeSpec &mode)
 {
     static const QStringList columns{"text",        "duration",    "dlina",      "prohod",   "limitspeed",
                                      "type",        "subtype",     "fontnumber", "textsize", "polesize",
@@ -34,16 +34,16 @@ inline void addMode(Database &db, const ModeSpec &spec)
                                      "limiterrors", "limitkol",    "doezd",      "tek_doehano", "tek_bylo",
                                      "all_doehano", "all_bylo",    "book_len",   "book_poz"};
     QMap<QString, QString> row{{"duration", "0"}, {"dlina", "300"}, {"prohod", "6"}, {"limitspeed", "0"},
-                               {"type", spec.type}, {"subtype", spec.subtype}, {"fontnumber", "7"},
+                               {"type", mode.type}, {"subtype", mode.subtype}, {"fontnumber", "7"},
                                {"textsize", "10"}, {"polesize", "10"}, {"lighting", "нет"}, {"speedometr", "1"},
                                {"errors", "1"}, {"sekundometr", "1"}, {"polepoz", "0"}, {"limiterrors", "0"},
                                {"limitkol", "0"}, {"doezd", "0"}, {"tek_doehano", "0"}, {"tek_bylo", "0"},
                                {"all_doehano", "0"}, {"all_bylo", "0"},
-                               {"book_len", QString::number(spec.texts.size())}, {"book_poz", "0"}};
-    row["text"] = spec.texts.value(0);
-    for (auto it = spec.settings.begin(); it != spec.settings.end(); ++it)
+                               {"book_len", QString::number(mode.texts.size())}, {"book_poz", "0"}};
+    row["text"] = mode.texts.value(0);
+    for (auto it = mode.settings.begin(); it != mode.settings.end(); ++it)
         row[it.key()] = it.value();
-    const QString table = QuoteIdentifier(EncodeModeName(spec.name));
+    const QString table = QuoteIdentifier(EncodeModeName(mode.name));
     QStringList declared{"id INTEGER PRIMARY KEY"};
     QStringList values;
     for (const QString &column : columns) {
@@ -52,12 +52,12 @@ inline void addMode(Database &db, const ModeSpec &spec)
     }
     Transaction transaction(db);
     db.Execute(QStringLiteral("CREATE TABLE %1 (%2)").arg(table, declared.join(", ")));
-    db.Execute(CreateResultsTableSql(spec.name));
+    db.Execute(CreateResultsTableSql(mode.name));
     db.Execute(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                    .arg(table, columns.join(", "), QStringList(QList<QString>(columns.size(), "?")).join(", ")),
                values);
     Statement insert(db, QStringLiteral("INSERT INTO %1 (text) VALUES (?)").arg(table));
-    for (const QString &text : spec.texts.mid(1))
+    for (const QString &text : mode.texts.mid(1))
         insert.run({text});
     transaction.commit();
 }

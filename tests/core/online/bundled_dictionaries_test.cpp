@@ -87,18 +87,18 @@ TEST_F(BundledDictionariesTest, OneFilePerShippedModeAndNothingElse)
 
 TEST_F(BundledDictionariesTest, EveryModeHasItsKindAndTypeableTextsOfItsLength)
 {
-    for (const BundledMode &spec : bundledModes()) {
-        const QString mode = QString::fromUtf8(spec.name);
-        SCOPED_TRACE(spec.name);
-        EXPECT_EQ(GetModeSetting(*db, mode, "type"), spec.type);
+    for (const BundledMode &bundled : bundledModes()) {
+        const QString mode = QString::fromUtf8(bundled.name);
+        SCOPED_TRACE(bundled.name);
+        EXPECT_EQ(GetModeSetting(*db, mode, "type"), bundled.type);
         EXPECT_EQ(GetModeSetting(*db, mode, "subtype"), "text");
         EXPECT_TRUE(db->TableExists(ResultsTableName(mode)));
         const QStringList all = texts(mode);
         EXPECT_EQ(GetModeSetting(*db, mode, "book_len"), QString::number(all.size()));
         for (const QString &text : all) {
-            EXPECT_TRUE(typeable(text, spec.english)) << text.toStdString();
-            EXPECT_GE(text.size(), spec.shortest) << text.toStdString();
-            EXPECT_LE(text.size(), spec.longest) << text.toStdString();
+            EXPECT_TRUE(typeable(text, bundled.english)) << text.toStdString();
+            EXPECT_GE(text.size(), bundled.shortest) << text.toStdString();
+            EXPECT_LE(text.size(), bundled.longest) << text.toStdString();
             EXPECT_EQ(text, text.simplified()) << "no tabs, line breaks or doubled spaces";
         }
     }
@@ -127,10 +127,10 @@ TEST_F(BundledDictionariesTest, EveryModeMakesARaceText)
     FakePlatform fake;
     const Guard guard(fake.prompts, fake.termination);
     RaceTextGenerator generator(*db, fake.random, guard);
-    for (const BundledMode &spec : bundledModes()) {
-        const QString mode = QString::fromUtf8(spec.name);
+    for (const BundledMode &bundled : bundledModes()) {
+        const QString mode = QString::fromUtf8(bundled.name);
         const RaceTextResult result = generator.MakeRaceText(mode, LoadModeKind(*db, mode), 5, "1");
-        EXPECT_FALSE(result.RaceText.isEmpty()) << spec.name;
+        EXPECT_FALSE(result.RaceText.isEmpty()) << bundled.name;
     }
 }
 

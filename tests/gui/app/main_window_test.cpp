@@ -28,23 +28,13 @@ protected:
         ApplyStyle(*qApp);
     }
 
-    std::unique_ptr<MainWindow> start()
-    {
-        auto window = std::make_unique<MainWindow>(*context, firstRun, splash);
-        window->restoreState();
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        return window;
-    }
-
     bool visible(const QWidget &window, const QString &name) { return child(&window, name)->isVisible(); }
 
-    SplashWindow splash;
 };
 
 TEST_F(MainWindowTest, FreshStartShowsRegularModeAtMinimumSizeAndAsksForLogin)
 {
-    auto window = start();
+    auto window = startMainWindow();
     EXPECT_EQ(window->size(), QSize(1024, 650));
     EXPECT_EQ(window->pos(), QPoint(0, 0));
     EXPECT_EQ(window->windowTitle(), "TesmiTrainer");
@@ -62,7 +52,7 @@ TEST_F(MainWindowTest, FreshStartShowsRegularModeAtMinimumSizeAndAsksForLogin)
 TEST_F(MainWindowTest, FirstRunStepShowsMessageAndRepositoryOnlyOnFirstRun)
 {
     ASSERT_TRUE(firstRun);
-    auto window = start();
+    auto window = startMainWindow();
     bool repositoryShown = false;
     QTimer::singleShot(0, [&] {
         auto *repository = window->findChild<QDialog *>("Form19");
@@ -76,7 +66,7 @@ TEST_F(MainWindowTest, FirstRunStepShowsMessageAndRepositoryOnlyOnFirstRun)
 
     firstRun = EnsureSchema(*db);
     fake.prompts.messages.clear();
-    auto second = start();
+    auto second = startMainWindow();
     second->firstRunStep();
     EXPECT_TRUE(fake.prompts.messages.isEmpty());
 }
@@ -85,7 +75,7 @@ TEST_F(MainWindowTest, CollapsingHidesSidePartsAndNarrowsWindow)
 {
     SetSetting(*db, "width", "1400");
     SetSetting(*db, "height", "800");
-    auto window = start();
+    auto window = startMainWindow();
     auto *arrows = child<QToolButton>(window.get(), "arrows");
     arrows->click();
     EXPECT_EQ(window->width(), 1200);
@@ -107,20 +97,20 @@ TEST_F(MainWindowTest, CollapsedPanelSurvivesRestartWithTheSameWidth)
 {
     SetSetting(*db, "width", "1300");
     {
-        auto window = start();
+        auto window = startMainWindow();
         window->toggleSettingsPanel();
         ASSERT_EQ(window->width(), 1100);
         window->close();
     }
     EXPECT_EQ(GetSetting(*db, "min"), "1");
-    auto again = start();
+    auto again = startMainWindow();
     EXPECT_TRUE(again->settingsCollapsed());
     EXPECT_EQ(again->width(), 1100);
 }
 
 TEST_F(MainWindowTest, ExitSavesGeometryAndLastMode)
 {
-    auto window = start();
+    auto window = startMainWindow();
     window->move(40, 30);
     window->resize(1200, 700);
     window->close();
@@ -138,7 +128,7 @@ TEST_F(MainWindowTest, DonationLinkHiddenWhileRecentDonationCounts)
 {
     db->Execute("CREATE TABLE _donate (id INTEGER PRIMARY KEY, date TEXT)");
     db->Execute("INSERT INTO _donate (date) VALUES (?)", {fake.clock.today().addDays(-30).toString("dd.MM.yyyy")});
-    auto window = start();
+    auto window = startMainWindow();
     EXPECT_FALSE(visible(*window, "StaticText2"));
 }
 
@@ -153,7 +143,7 @@ class LoginClickTest : public MainWindowTest, public ::testing::WithParamInterfa
 TEST_P(LoginClickTest, StoresOnlyValidLogin)
 {
     const LoginCase &c = GetParam();
-    auto window = start();
+    auto window = startMainWindow();
     fake.prompts.textAnswers.push_back(QString::fromUtf8(c.answer));
     QTest::mouseClick(child(window.get(), "Username"), Qt::LeftButton);
     EXPECT_EQ(UserLogin(*db), QString::fromUtf8(c.stored));
@@ -167,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, LoginClickTest,
 
 TEST_F(MainWindowTest, F1OpensAboutWhichEscapeCloses)
 {
-    auto window = start();
+    auto window = startMainWindow();
     QString version;
     bool hasLogo = false;
     QTimer::singleShot(0, [&] {

@@ -34,15 +34,6 @@ protected:
         fakes::addResults(*db, "B", 12);
     }
 
-    std::unique_ptr<MainWindow> start()
-    {
-        auto window = std::make_unique<MainWindow>(*context, firstRun, splash);
-        window->restoreState();
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        return window;
-    }
-
     // Picks a mode the way a user does: click the mode label, choose the entry.
     void choose(MainWindow &window, const QString &mode)
     {
@@ -59,12 +50,11 @@ protected:
 
     QSpinBox *spinner(MainWindow &window, const char *name) { return child<QSpinBox>(&window, name); }
 
-    SplashWindow splash;
 };
 
 TEST_F(ModesWindowTest, PickListShowsModesByResultCount)
 {
-    auto window = start();
+    auto window = startMainWindow();
     auto *picker = child<QComboBox>(window.get(), "rejim_double");
     EXPECT_FALSE(picker->isVisible());
     QStringList entries;
@@ -76,7 +66,7 @@ TEST_F(ModesWindowTest, PickListShowsModesByResultCount)
 
 TEST_F(ModesWindowTest, SettingSurvivesSwitchButNotAnotherMode)
 {
-    auto window = start();
+    auto window = startMainWindow();
     choose(*window, "A");
     EXPECT_EQ(child<QLabel>(window.get(), "Label39")->text(), "A");
     spinner(*window, "RzSpinner1")->setValue(25);
@@ -90,19 +80,19 @@ TEST_F(ModesWindowTest, SettingSurvivesSwitchButNotAnotherMode)
 TEST_F(ModesWindowTest, ExitKeepsCurrentModesSettingsForNextStart)
 {
     {
-        auto window = start();
+        auto window = startMainWindow();
         choose(*window, "A");
         spinner(*window, "RzSpinner2")->setValue(14);
         window->close();
     }
-    auto again = start();
+    auto again = startMainWindow();
     EXPECT_EQ(child<QLabel>(again.get(), "Label39")->text(), "A");
     EXPECT_EQ(spinner(*again, "RzSpinner2")->value(), 14);
 }
 
 TEST_F(ModesWindowTest, GlobalMarksAppearOnDemandAndAreStoredAtOnce)
 {
-    auto window = start();
+    auto window = startMainWindow();
     auto *mark = child<QCheckBox>(window.get(), "CheckBox3");
     EXPECT_FALSE(mark->isVisible());
     child<QToolButton>(window.get(), "SpeedButton1")->click();
@@ -117,7 +107,7 @@ TEST_F(ModesWindowTest, GlobalMarksAppearOnDemandAndAreStoredAtOnce)
 
 TEST_F(ModesWindowTest, ErrorlessModeLocksTheLimit)
 {
-    auto window = start();
+    auto window = startMainWindow();
     choose(*window, "Безошибочный");
     auto *limit = child<QCheckBox>(window.get(), "limit");
     EXPECT_TRUE(limit->isChecked());
@@ -130,7 +120,7 @@ TEST_F(ModesWindowTest, ErrorlessModeLocksTheLimit)
 
 TEST_F(ModesWindowTest, LimitAndFinishCounterSetPanelHeight)
 {
-    auto window = start();
+    auto window = startMainWindow();
     auto *panel = child(window.get(), "Panel3");
     auto *limit = child<QCheckBox>(window.get(), "limit");
     auto *finishCounter = child<QCheckBox>(window.get(), "doezd");
@@ -150,7 +140,7 @@ TEST_F(ModesWindowTest, LimitAndFinishCounterSetPanelHeight)
 
 TEST_F(ModesWindowTest, CrunchModeNeedsRegularMileage)
 {
-    auto window = start();
+    auto window = startMainWindow();
     choose(*window, "ХРУСТяшки");
     EXPECT_EQ(fake.prompts.messages.size(), 1);
     EXPECT_EQ(child<QLabel>(window.get(), "Label39")->text(), "Обычный");
@@ -158,7 +148,7 @@ TEST_F(ModesWindowTest, CrunchModeNeedsRegularMileage)
 
 TEST_F(ModesWindowTest, ModeListIsIgnoredWhileClosedLabelClickOpensIt)
 {
-    auto window = start();
+    auto window = startMainWindow();
     auto *picker = child<QComboBox>(window.get(), "rejim_double");
     QTest::mouseClick(child(window.get(), "Label39"), Qt::LeftButton);
     EXPECT_TRUE(picker->isVisible());

@@ -203,14 +203,12 @@ TEST_F(RepositoryWindowTest, UnreachableServerStillListsBundledFilesWithOneQuiet
 
 class RepositoryOpeningTest : public RepositoryWindowTest {
 protected:
+    // Not a first run: the first-run step would open the repository by itself.
     std::unique_ptr<MainWindow> mainWindow()
     {
-        auto window = std::make_unique<MainWindow>(*context, false, splash);
-        window->restoreState();
-        window->show();
-        return window;
+        firstRun = false;
+        return startMainWindow();
     }
-    SplashWindow splash;
 };
 
 TEST_F(RepositoryOpeningTest, F3AndTheButtonOpenItUnlessAccessIsSwitchedOff)

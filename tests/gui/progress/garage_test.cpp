@@ -29,10 +29,8 @@ protected:
     std::unique_ptr<MainWindow> openGarage(qint64 points)
     {
         AddPoints(*db, points);
-        auto window = std::make_unique<MainWindow>(*context, firstRun, splash);
-        window->restoreState();
+        auto window = startMainWindow();
         window->resize(1300, 900);
-        window->show();
         QTest::mouseClick(child(window.get(), "Garaj"), Qt::LeftButton);
         EXPECT_TRUE(child(window.get(), "Panel8")->isVisible());
         return window;
@@ -56,7 +54,6 @@ protected:
         return child<QLabel>(&window, name)->pixmap().toImage() == cars.picture(picture).toImage();
     }
 
-    SplashWindow splash;
 };
 
 TEST_F(GarageWindowTest, TooFewPointsBuyNothing)

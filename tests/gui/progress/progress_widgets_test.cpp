@@ -31,14 +31,6 @@ protected:
         ApplyStyle(*qApp);
     }
 
-    std::unique_ptr<MainWindow> start()
-    {
-        auto window = std::make_unique<MainWindow>(*context, firstRun, splash);
-        window->restoreState();
-        window->show();
-        return window;
-    }
-
     // The top bar showing a mode's summary, laid out again as the window does after a change.
     TopBar *showSummary(MainWindow &window, const QString &mode)
     {
@@ -55,14 +47,13 @@ protected:
 
     static QString text(const QWidget *parent, const QString &name) { return child<QLabel>(parent, name)->text(); }
 
-    SplashWindow splash;
 };
 
 TEST_F(ProgressWidgetsTest, TopBarShowsFiguresBadgeAndMedal)
 {
     fakes::addResults(*db, "Обычный", 1000, "356");
     SetSetting(*db, "level", "30000"); // 15000 points: level 1, step 1
-    auto window = start();
+    auto window = startMainWindow();
     TopBar *topBar = showSummary(*window, "Обычный");
 
     EXPECT_EQ(text(topBar, "Label17"), "356 зн/мин ");
@@ -91,7 +82,7 @@ TEST_F(ProgressWidgetsTest, StartUpShowsSummaryOfLastMode)
     fakes::addResults(*db, "Обычный", 10); // the mileage ХРУСТяшки asks for
     SetSetting(*db, "last", "ХРУСТяшки");
     SetSetting(*db, "rangob", "Профи");
-    auto window = start();
+    auto window = startMainWindow();
     EXPECT_EQ(text(window.get(), "Label21"), "300 текстов");
     EXPECT_TRUE(shown(window.get(), "i300"));
     EXPECT_EQ(text(window.get(), "Rangname"), "Гонщик") << "ХРУСТяшки names the rank after the regular one";
@@ -104,7 +95,7 @@ TEST_F(ProgressWidgetsTest, StartUpShowsSummaryOfLastMode)
 TEST_F(ProgressWidgetsTest, BadgeAtMaximumLevel)
 {
     SetSetting(*db, "level", "7800002"); // 3 900 001 points
-    auto window = start();
+    auto window = startMainWindow();
     TopBar *topBar = showSummary(*window, "Обычный");
     EXPECT_EQ(text(topBar, "level_l"), "max");
     EXPECT_TRUE(shown(topBar, "l11"));

@@ -27,15 +27,11 @@ protected:
             list.MergeMistypedWords({"кот"});
         list.MergeMistypedWords({"дом"});
         list.SaveErrorList(*db);
-        auto window = std::make_unique<MainWindow>(*context, firstRun, splash);
-        window->restoreState();
-        window->show();
-        QApplication::setActiveWindow(window.get());
+        auto window = startMainWindow();
         QTest::keyClick(window.get(), Qt::Key_E, Qt::AltModifier);
         return window;
     }
 
-    SplashWindow splash;
 };
 
 TEST_F(ErrorPanelTest, OnlyTheModeratorOpensIt)

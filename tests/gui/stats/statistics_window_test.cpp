@@ -34,15 +34,6 @@ protected:
         ApplyStyle(*qApp);
     }
 
-    std::unique_ptr<MainWindow> start()
-    {
-        auto window = std::make_unique<MainWindow>(*context, firstRun, splash);
-        window->restoreState();
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        return window;
-    }
-
     void addResult(const QString &speed, const QString &errorr, const QString &date)
     {
         db->Execute("INSERT INTO _AAAPaaabaabeaaazaaaoaabeaaak (time, speed, errorr, date, error) VALUES ('60', ?, ?, ?, '1')",
@@ -64,14 +55,13 @@ protected:
         EXPECT_TRUE(ran);
     }
 
-    SplashWindow splash;
 };
 
 TEST_F(StatisticsWindowTest, ShowsFiguresAndBothRacesOnEachChart)
 {
     addResult("100", "1,000", "27.11.2011 15:16:21");
     addResult("200", "3,000", "28.11.2011 9:05:03");
-    auto window = start();
+    auto window = startMainWindow();
     withStatistics(*window, [&](QDialog &statistics) {
         EXPECT_EQ(statistics.objectName(), "Form9");
         EXPECT_EQ(statistics.windowTitle(), "Статистика");
@@ -100,7 +90,7 @@ TEST_F(StatisticsWindowTest, ExportWritesTheChosenFile)
     addResult("356", "0,412", "27.11.2011 15:16:21");
     const QString path = dir.filePath("export.csv");
     fake.prompts.saveFileAnswers.push_back(path);
-    auto window = start();
+    auto window = startMainWindow();
     withStatistics(*window, [&](QDialog &statistics) { child<QPushButton>(&statistics, "SpeedButton1")->click(); });
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -113,7 +103,7 @@ TEST_F(StatisticsWindowTest, DeletingUpdatesListsAndSummary)
     addResult("300", "1,000", "27.11.2011 15:16:21");
     addResult("200", "1,000", "28.11.2011 10:00:00");
     AddPoints(*db, 10000);
-    auto window = start();
+    auto window = startMainWindow();
     withStatistics(*window, [&](QDialog &statistics) {
         child<QLineEdit>(&statistics, "Edit1")->setText("27.11.2011 15:16:21");
         child<QPushButton>(&statistics, "SpeedButton2")->click();
@@ -128,7 +118,7 @@ TEST_F(StatisticsWindowTest, DeletingUpdatesListsAndSummary)
 TEST_F(StatisticsWindowTest, TwentyThousandRacesOpenOnTheLatestAndScrollBack)
 {
     fakes::addResults(*db, "Обычный", 20000);
-    auto window = start();
+    auto window = startMainWindow();
     withStatistics(*window, [&](QDialog &statistics) {
         auto *speeds = statistics.findChild<RaceChart *>("cht1");
         EXPECT_EQ(speeds->raceSeries()->count(), 20000);
