@@ -85,7 +85,8 @@ TEST(RaceE2ETest, TypingAWholeRaceShowsTheTranscriptAndTheSpeed)
     const int speed = speedShown(nodes).toInt(&isNumber);
     ASSERT_TRUE(isNumber) << speedShown(nodes).toStdString();
     EXPECT_LE(speed, RaceSpeed(kText.size(), (kText.size() - 1) * kKeySpacingMs));
-    EXPECT_GE(speed, RaceSpeed(kText.size(), typedMs + 500)) << typedMs << " ms to type";
+    // A busy machine may hand the last keys over late: allow it three seconds.
+    EXPECT_GE(speed, RaceSpeed(kText.size(), typedMs + 3000)) << typedMs << " ms to type";
 
     XSession::instance().closeLikeUser(main);
     EXPECT_TRUE(run.finished());
