@@ -143,6 +143,11 @@ TEST_F(RaceWindowTest, RaceKeysReachTheRaceWhateverHoldsTheFocus)
     engine->CountdownTick();
     EXPECT_TRUE(engine->state().RaceRunning);
     EXPECT_EQ(engine->state().RaceText, kPlaceholderText);
+    // Ctrl+Right reaches the race whichever control the key was meant for.
+    QTest::keyClick(find("Label39"), Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_FALSE(engine->state().RaceRunning);
+    EXPECT_TRUE(engine->active());
+    EXPECT_FALSE(engine->state().RepeatRun);
 }
 
 TEST_F(RaceWindowTest, WindowTimersRunWithTheRace)
