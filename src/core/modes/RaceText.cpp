@@ -265,7 +265,17 @@ RaceTextGenerator::Row RaceTextGenerator::randomRow(const QString &mode)
     const int count = rowCount(mode);
     if (count == 0)
         throw std::out_of_range("the mode has no texts");
-    return nthRow(mode, random_.below(count) + 1);
+    try {
+        return nthRow(mode, random_.below(count) + 1);
+    } catch (const DatabaseError &) {
+        // Rows changed behind this connection's back (another program edited the
+        // file): count again once rather than fail the race.
+        rowCounts_.remove(EncodeModeName(mode));
+        const int recounted = rowCount(mode);
+        if (recounted == 0)
+            throw std::out_of_range("the mode has no texts");
+        return nthRow(mode, random_.below(recounted) + 1);
+    }
 }
 
 void RaceTextGenerator::makeMarathonOfTexts(const QString &mode, RaceTextResult &result)

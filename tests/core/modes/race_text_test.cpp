@@ -217,6 +217,19 @@ TEST_F(GeneratorTest, RandomRowFollowsTableOrderAcrossGaps)
     EXPECT_EQ(make("U").RaceText, "c") << "a new row counts at once";
 }
 
+TEST_F(GeneratorTest, RowsDeletedByAnotherConnectionAreCountedAgain)
+{
+    fakes::addMode(*db, {"T", "text", "text", {"1", "2", "3", "4", "5"}});
+    RaceTextGenerator generator(*db, fake.random, guard);
+    const ModeKind kind = LoadModeKind(*db, "T");
+    generator.MakeRaceText("T", kind, 5, "1"); // counts five rows
+    auto other = Database::OpenDatabase(path());
+    other->Execute("DELETE FROM T WHERE id > 1");
+    fake.random.scripted = {4};
+    EXPECT_EQ(generator.MakeRaceText("T", kind, 5, "1").RaceText, "1");
+    EXPECT_TRUE(fake.prompts.messages.isEmpty());
+}
+
 TEST_F(GeneratorTest, GeneratedKindsKeepTextIdAndReadLength)
 {
     fakes::addMode(*db, {"Цифры", "digits", "text", {"x"}, {{"dlina", "50"}}});
