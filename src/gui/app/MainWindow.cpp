@@ -15,6 +15,7 @@
 #include "online/RepositoryWindow.h"
 #include "online/ServiceAccess.h"
 #include "progress/Garage.h"
+#include "progress/GarageController.h"
 #include "progress/GarageView.h"
 #include "progress/ModeSummary.h"
 #include "progress/Points.h"
@@ -50,7 +51,7 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
       results_(context.db, modes_, context.guard, context.platform.prompts), resultPanel_(new ResultPanel(this)),
       errorWorkButton_(new QPushButton(QStringLiteral("Работа над ошибками"), this)), settingsPanel_(new SettingsPanel(this)),
       hrust_(new QLabel(this)), bottomBar_(new BottomBar(this)), arrows_(new QToolButton(this)),
-      picker_(new ModePicker(topBar_)), garage_(new GarageView(context.cars, this))
+      picker_(new ModePicker(topBar_)), garage_(new GarageController(context, this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
@@ -111,10 +112,7 @@ void MainWindow::restoreState()
     if (std::none_of(modeList.begin(), modeList.end(), [&](const ModeEntry &m) { return m.name == last; }))
         last = kRegularMode;
     modes_.start(last);
-    carId_ = GetSetting(db, QStringLiteral("carID"));
-    carColour_ = GetSetting(db, QStringLiteral("colorcar")).toInt();
-    garage_->setColour(carColour_);
-    applyCarColour();
+    garage_->restore(GetSetting(db, QStringLiteral("carID")), GetSetting(db, QStringLiteral("colorcar")).toInt());
     topBar_->setLogin(UserLogin(db));
 
     splash_.step(30, QStringLiteral("Расчет средних"));
@@ -310,7 +308,7 @@ void MainWindow::showAbout()
 
 void MainWindow::firstRunStep()
 {
-    garage_->BuildGarageCards();
+    garage_->view().BuildGarageCards();
     if (!firstRun_)
         return;
     context_.platform.prompts.message(kFirstRunMessage);
@@ -338,11 +336,11 @@ void MainWindow::returnToDefaultMode()
 void MainWindow::connectGarage()
 {
     connect(topBar_->garageLabel(), &ClickableLabel::clicked, this, &MainWindow::openGarage);
-    connect(garage_, &GarageView::colourChosen, this, &MainWindow::applyCarColour);
-    connect(garage_, &GarageView::buyClicked, this, &MainWindow::buyCar);
-    connect(garage_, &GarageView::leaveClicked, this, [this] {
+    // The owned car is also the marker that runs along the race track.
+    connect(garage_, &GarageController::ownedCarChanged, typingArea_, &TypingArea::setCarPicture);
+    connect(garage_, &GarageController::pointsSpent, this, &MainWindow::refreshSummary);
+    connect(garage_, &GarageController::left, this, [this] {
         race_->engine().ResetRace();
-        garage_->hide();
         returnFocusToRace();
     });
 }
@@ -404,36 +402,9 @@ void MainWindow::openGarage()
 {
     if (race_->engine().active())
         return;
-    garage_->OpenGarage(CurrentPoints(context_.db), carId_,
-                        OwnedCarPicture(carId_, garage_->colour(), context_.platform.clock.today()));
+    garage_->open();
     applyLayout();
-    applyCarColour();
-}
-
-void MainWindow::applyCarColour()
-{
-    carColour_ = garage_->colour();
-    const QString picture = OwnedCarPicture(carId_, carColour_, context_.platform.clock.today());
-    garage_->showOwnedCar(carId_, picture);
-    // The owned car is also the marker that runs along the race track.
-    typingArea_->setCarPicture(context_.cars.picture(picture));
     returnFocusToRace();
-}
-
-void MainWindow::buyCar(int card)
-{
-    const Purchase purchase = BuyCar(card, CurrentPoints(context_.db), carId_);
-    if (purchase.alreadyOwned) {
-        context_.platform.prompts.message(kAlreadyBoughtMessage);
-        return;
-    }
-    garage_->setUsableButtons(purchase.usableButtons);
-    if (!purchase.bought)
-        return;
-    carId_ = purchase.carId;
-    SpendPoints(context_.db, kCarPrice);
-    applyCarColour();
-    garage_->scrollToTop();
 }
 
 void MainWindow::askForLogin()
@@ -478,7 +449,7 @@ void MainWindow::applyLayout()
     settingsPanel_->setGeometry(g.settingsPanel);
     hrust_->setGeometry(g.hrust);
     arrows_->setGeometry(g.arrows);
-    garage_->setGeometry(g.garageBox);
+    garage_->view().setGeometry(g.garageBox);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *)
@@ -488,8 +459,8 @@ void MainWindow::resizeEvent(QResizeEvent *)
 
 void MainWindow::wheelEvent(QWheelEvent *event)
 {
-    if (garage_->isVisible())
-        garage_->scrollByNotches(event->angleDelta().y() / 120);
+    if (garage_->view().isVisible())
+        garage_->view().scrollByNotches(event->angleDelta().y() / 120);
 }
 
 void MainWindow::showEvent(QShowEvent *)
@@ -530,8 +501,8 @@ void MainWindow::saveAtExit()
     // next start gives back this very window instead of one 200 pixels narrower.
     const int savedWidth = width() + (collapsed_ ? kCollapseStep : 0);
     settings.placement = {y(), x(), height(), savedWidth, collapsed_};
-    settings.carId = carId_;
-    settings.carColour = carColour_;
+    settings.carId = garage_->carId();
+    settings.carColour = garage_->colour();
     SaveExitSettings(context_.db, settings);
 }
 

@@ -17,7 +17,7 @@ namespace tesmi {
 struct AppContext;
 class BottomBar;
 class ErrorPanel;
-class GarageView;
+class GarageController;
 class ModePicker;
 class RaceController;
 class RepositoryWindow;
@@ -79,8 +79,6 @@ private:
     void returnFocusToRace();
     void connectSettingsPanel();
     void connectGarage();
-    void applyCarColour();
-    void buyCar(int card);
 
     AppContext &context_;
     ModeSession modes_;
@@ -98,15 +96,13 @@ private:
     BottomBar *bottomBar_;
     QToolButton *arrows_;
     ModePicker *picker_;
-    GarageView *garage_;
+    GarageController *garage_;
     StatisticsWindow *statistics_ = nullptr;
     ErrorPanel *errorPanel_ = nullptr;
     RepositoryWindow *repository_ = nullptr;
     QTimer firstRunTimer_;
     bool collapsed_ = false;
     bool shownOnce_ = false;
-    QString carId_;
-    int carColour_ = 0;
 };
 
 } // namespace tesmi
