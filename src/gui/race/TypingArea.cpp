@@ -161,8 +161,10 @@ void TypingArea::setTextSize(int size)
 
 void TypingArea::setFieldSize(int size)
 {
+    // Like the text size, the setting counts from a readable 10 points: the
+    // default of 1 must not give a line too small to read.
     QFont font = input_->font();
-    font.setPointSize(size + 2);
+    font.setPointSize(size + 10);
     input_->setFont(font);
     relayOut();
 }
@@ -336,7 +338,7 @@ int TypingArea::transcriptHeight() const
 
 int TypingArea::inputHeight() const
 {
-    return std::max(input_->font().pointSize() * 2 + 4, QFontMetrics(input_->font()).height() + 10);
+    return QFontMetrics(input_->font()).height() + 12;
 }
 
 int TypingArea::naturalHeight() const

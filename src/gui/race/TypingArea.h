@@ -30,7 +30,7 @@ public:
     void setCarPicture(const QPixmap &car);
     // The text size setting; the text shows 10 points larger.
     void setTextSize(int size);
-    // Field size setting: the input line's font is 2 points larger.
+    // Field size setting: the input line's font is 10 points larger.
     void setFieldSize(int size);
     // The text and input line above the status row instead of below it.
     void setFieldOnTop(bool onTop);
