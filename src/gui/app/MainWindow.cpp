@@ -73,21 +73,31 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
     connectSettingsPanel();
     connectGarage();
     connectRace();
-    new QShortcut(QKeySequence(Qt::Key_F1), this, this, &MainWindow::showAbout);
-    connect(topBar_->addToolButton(QStringLiteral("SpeedButton5"), QStringLiteral("Статистика"), QStringLiteral("Статистика (F6)")),
-            &QToolButton::clicked, this, &MainWindow::openStatistics);
-    new QShortcut(QKeySequence(Qt::Key_F6), this, this, &MainWindow::openStatistics);
-    new QShortcut(QKeySequence(Qt::ALT | Qt::Key_E), this, this, &MainWindow::showErrorPanel);
+    connectToolbar();
     connect(bottomBar_->keyHints(), &ClickableLabel::clicked, race_, [this] { race_->engine().NextText(false); });
     connect(typingArea_, &TypingArea::naturalHeightChanged, this, &MainWindow::applyLayout);
-    connect(topBar_->addToolButton(QStringLiteral("SpeedButton10"), QStringLiteral("Репозиторий"),
-                                   QStringLiteral("Репозиторий словарей (F3)")),
-            &QToolButton::clicked, this, &MainWindow::openRepository);
-    new QShortcut(QKeySequence(Qt::Key_F3), this, this, &MainWindow::openRepository);
 
     firstRunTimer_.setSingleShot(true);
     firstRunTimer_.setInterval(500);
     connect(&firstRunTimer_, &QTimer::timeout, this, &MainWindow::firstRunStep);
+}
+
+// The toolbar buttons and the function keys that open the program's windows.
+void MainWindow::connectToolbar()
+{
+    const auto openWith = [this](Qt::Key key, void (MainWindow::*open)()) {
+        new QShortcut(QKeySequence(key), this, this, open);
+    };
+    connect(topBar_->addToolButton(QStringLiteral("SpeedButton5"), QStringLiteral("Статистика"),
+                                   QStringLiteral("Статистика (F6)")),
+            &QToolButton::clicked, this, &MainWindow::openStatistics);
+    connect(topBar_->addToolButton(QStringLiteral("SpeedButton10"), QStringLiteral("Репозиторий"),
+                                   QStringLiteral("Репозиторий словарей (F3)")),
+            &QToolButton::clicked, this, &MainWindow::openRepository);
+    openWith(Qt::Key_F1, &MainWindow::showAbout);
+    openWith(Qt::Key_F3, &MainWindow::openRepository);
+    openWith(Qt::Key_F6, &MainWindow::openStatistics);
+    new QShortcut(QKeySequence(Qt::ALT | Qt::Key_E), this, this, &MainWindow::showErrorPanel);
 }
 
 void MainWindow::restoreState()

@@ -68,6 +68,7 @@ private:
     void refreshSummary();
     void showSummary(const SummaryView &summary);
     void connectRace();
+    void connectToolbar();
     StatisticsWindow &statistics();
     RepositoryWindow &repository();
     ErrorPanel &errorPanel();
