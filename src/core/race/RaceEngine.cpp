@@ -304,6 +304,9 @@ void RaceEngine::FinishRace(RaceOutcome::Reason reason)
     StopRace(kGameOverMessage);
     if (outcome.marathon())
         view_.showArea(TextArea::Cover);
+    // The stopwatch ends on the marathon's full length, not on the tick that came last.
+    if (reason == RaceOutcome::Reason::MarathonTimeUp)
+        view_.setIndicator(Indicator::Status, QStringLiteral("%1:00").arg(mode.MarathonMinutes, 2, 10, QChar('0')));
     host_.raceFinished(outcome);
 }
 

@@ -738,6 +738,7 @@ TEST_F(MarathonTest, TimeLimitFinishesAtTheFullDuration)
     EXPECT_EQ(host.outcomes[0].TypedCount, 6);
     EXPECT_EQ(host.outcomes[0].sinceStartMs, 300'000);
     EXPECT_EQ(view.indicators[Indicator::Speed], "1"); // 6 characters in five minutes, from the start signal
+    EXPECT_EQ(view.indicators[Indicator::Status], "05:00");
     EXPECT_EQ(view.area, TextArea::Cover);
 }
 
