@@ -13,6 +13,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include <functional>
+
 namespace tesmi {
 
 namespace {
@@ -25,12 +27,15 @@ RaceController::RaceController(AppContext &context, ModeSession &modes, TypingAr
     : QObject(&window), context_(context), modes_(modes), area_(area), window_(window),
       generator_(context.db, context.platform.random, context.guard), engine_(area, *this, context.platform)
 {
-    connect(&area.timer(RaceTimer::Countdown), &QTimer::timeout, this, [this] { engine_.CountdownTick(); });
-    connect(&area.timer(RaceTimer::Limits), &QTimer::timeout, this, [this] { engine_.LimitsTick(); });
-    connect(&area.timer(RaceTimer::Idle), &QTimer::timeout, this, [this] { engine_.IdleTick(); });
-    connect(&area.timer(RaceTimer::Seconds), &QTimer::timeout, this, [this] { engine_.SecondsTick(); });
+    const auto tick = [this](QTimer &timer, void (RaceEngine::*method)()) {
+        connect(&timer, &QTimer::timeout, this, [this, method] { reportFailures([&] { (engine_.*method)(); }); });
+    };
+    tick(area.timer(RaceTimer::Countdown), &RaceEngine::CountdownTick);
+    tick(area.timer(RaceTimer::Limits), &RaceEngine::LimitsTick);
+    tick(area.timer(RaceTimer::Idle), &RaceEngine::IdleTick);
+    tick(area.timer(RaceTimer::Seconds), &RaceEngine::SecondsTick);
     nextWindowTimer_.setInterval(100);
-    connect(&nextWindowTimer_, &QTimer::timeout, this, [this] { engine_.PrepareNextWindow(); });
+    tick(nextWindowTimer_, &RaceEngine::PrepareNextWindow);
     nextWindowTimer_.start();
     connect(&area, &TypingArea::copyErrorFreeRequested, this,
             [this] { QApplication::clipboard()->setText(engine_.state().RaceText); });
@@ -56,13 +61,21 @@ bool RaceController::eventFilter(QObject *watched, QEvent *event)
             engine_.CheckCapsLock();
         return false;
     }
+    bool raceKey = true;
+    reportFailures([&] { raceKey = handleKey(key); });
+    return raceKey;
+}
+
+// What no operation guards is shown and the program goes on; nothing may leave
+// an event handler as an exception.
+void RaceController::reportFailures(const std::function<void()> &work)
+{
     try {
-        return handleKey(key);
+        work();
     } catch (const TerminationRequested &) {
         throw;
-    } catch (...) {
-        // A failing key changes nothing more; the program goes on.
-        return true;
+    } catch (const std::exception &error) {
+        context_.platform.prompts.message(QString::fromUtf8(error.what()));
     }
 }
 

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 class QKeyEvent;
 class QWidget;
 
@@ -40,6 +42,7 @@ protected:
 
 private:
     bool handleKey(const QKeyEvent &key);
+    void reportFailures(const std::function<void()> &work);
     void toggleFullScreen();
 
     // RaceHost

@@ -52,6 +52,18 @@ TEST_F(FinishWindowTest, FinishedRaceIsStoredBeforeThePanelShowsIt)
     saveScreenshot(*window, "race_result");
 }
 
+TEST_F(FinishWindowTest, AFailingStoreIsReportedAndTheProgramGoesOn)
+{
+    start();
+    db->Execute("DROP TABLE " + ResultsTableName(kRegularMode));
+    raceWithOneMistake();
+    ASSERT_EQ(fake.prompts.messages.size(), 1);
+    EXPECT_TRUE(fake.prompts.messages.front().contains("no such table")) << fake.prompts.messages.front().toStdString();
+    EXPECT_EQ(fake.termination.calls, 0);
+    QTest::keyClick(window.get(), Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_TRUE(engine->active()) << "the next race can start";
+}
+
 TEST_F(FinishWindowTest, MistypedWordIsMergedAndKeptRightAway)
 {
     start();
