@@ -92,13 +92,3 @@ BENCHMARK(AcceptedKey)->Arg(300)->Arg(20000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(WrongKeyAndBackspace)->Arg(300)->Arg(20000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

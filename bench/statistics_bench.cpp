@@ -45,12 +45,3 @@ void BM_OpenStatisticsWindow(benchmark::State &state)
 BENCHMARK(BM_OpenStatisticsWindow)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "modes/RaceText.h"
 #include "platform/Platform.h"
+#include "progress/ExerciseCourses.h"
 #include "race/AutoReplace.h"
 #include "storage/Schema.h"
 
@@ -10,7 +11,6 @@ namespace tesmi {
 
 namespace {
 
-const QString kTraining = QStringLiteral("Обучение");
 const QString kDigits = QStringLiteral("Цифры");
 const QString kRegularEnglish = QStringLiteral("Обычный_in_English");
 const QString kMarathonKind = QStringLiteral("marathon");
@@ -320,7 +320,7 @@ void RaceEngine::IdleTick()
             return;
         }
         ++s_.IdleSeconds;
-        if (s_.IdleSeconds > kIdleTicksAllowed && !marathon() && mode_.name != kTraining)
+        if (s_.IdleSeconds > kIdleTicksAllowed && !marathon() && mode_.name != kLearningMode)
             StopRace(kGameOverMessage);
     });
 }
