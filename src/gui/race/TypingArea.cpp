@@ -154,11 +154,6 @@ void TypingArea::setTextFont(const QString &family, int points)
     relayOut();
 }
 
-void TypingArea::setTextSize(int size)
-{
-    setTextFont(textView_->font().family(), size + 10);
-}
-
 void TypingArea::setFieldSize(int size)
 {
     // Like the text size, the setting counts from a readable 10 points: the

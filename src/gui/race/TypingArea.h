@@ -28,8 +28,6 @@ public:
     // The race's timers; each one's timeout goes to one engine method.
     QTimer &timer(RaceTimer which) { return timers_[std::size_t(which)]; }
     void setCarPicture(const QPixmap &car);
-    // The text size setting; the text shows 10 points larger.
-    void setTextSize(int size);
     // Field size setting: the input line's font is 10 points larger.
     void setFieldSize(int size);
     // The text and input line above the status row instead of below it.
