@@ -1,15 +1,58 @@
 #include "online/FtpClient.h"
 
 #include <QFile>
+#include <QLibrary>
 #include <QUrl>
 
 #include <curl/curl.h>
 
-#include <mutex>
-
 namespace tesmi {
 
 namespace {
+
+// libcurl and the two dozen libraries behind it are loaded with the first FTP
+// session rather than at start-up, which most runs of the program never reach.
+struct Libcurl {
+    decltype(&curl_easy_init) easy_init;
+    decltype(&curl_easy_cleanup) easy_cleanup;
+    decltype(&curl_easy_reset) easy_reset;
+    decltype(&curl_easy_setopt) easy_setopt;
+    decltype(&curl_easy_perform) easy_perform;
+    decltype(&curl_easy_getinfo) easy_getinfo;
+    decltype(&curl_easy_strerror) easy_strerror;
+};
+
+template <typename Function>
+void resolve(QLibrary &library, const char *name, Function &function)
+{
+    function = reinterpret_cast<Function>(library.resolve(name));
+    if (!function)
+        throw FtpError(std::string("libcurl lacks ") + name);
+}
+
+// Throws FtpError when the library cannot be loaded; the next call tries again.
+const Libcurl &libcurl()
+{
+    static const Libcurl loaded = [] {
+        QLibrary library(QStringLiteral("curl"), 4);
+        if (!library.load())
+            throw FtpError(library.errorString().toStdString());
+        Libcurl curl;
+        resolve(library, "curl_easy_init", curl.easy_init);
+        resolve(library, "curl_easy_cleanup", curl.easy_cleanup);
+        resolve(library, "curl_easy_reset", curl.easy_reset);
+        resolve(library, "curl_easy_setopt", curl.easy_setopt);
+        resolve(library, "curl_easy_perform", curl.easy_perform);
+        resolve(library, "curl_easy_getinfo", curl.easy_getinfo);
+        resolve(library, "curl_easy_strerror", curl.easy_strerror);
+        decltype(&curl_global_init) globalInit = nullptr;
+        resolve(library, "curl_global_init", globalInit);
+        if (globalInit(CURL_GLOBAL_DEFAULT) != CURLE_OK)
+            throw FtpError("cannot start libcurl");
+        return curl;
+    }();
+    return loaded;
+}
 
 size_t appendToBuffer(char *data, size_t size, size_t count, void *buffer)
 {
@@ -74,58 +117,57 @@ bool parseListingLine(const QByteArray &line, RemoteFileInfo &file)
 
 FtpClient::FtpClient(FtpAccount account, int idleSeconds) : account_(std::move(account)), idleSeconds_(idleSeconds)
 {
-    static std::once_flag initialised;
-    std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-    curl_ = curl_easy_init();
+    curl_ = libcurl().easy_init();
     if (!curl_)
         throw FtpError("cannot start an FTP session");
 }
 
 FtpClient::~FtpClient()
 {
-    curl_easy_cleanup(curl_);
+    libcurl().easy_cleanup(curl_);
 }
 
 void FtpClient::prepare(const QString &name)
 {
-    curl_easy_reset(curl_);
+    const Libcurl &curl = libcurl();
+    curl.easy_reset(curl_);
     QUrl url;
     url.setScheme(QStringLiteral("ftp"));
     url.setHost(account_.host);
     url.setPort(account_.port);
     url.setPath(u'/' + name);
-    curl_easy_setopt(curl_, CURLOPT_URL, url.toEncoded().constData());
-    curl_easy_setopt(curl_, CURLOPT_USERNAME, account_.user.toUtf8().constData());
-    curl_easy_setopt(curl_, CURLOPT_PASSWORD, account_.password.toUtf8().constData());
-    curl_easy_setopt(curl_, CURLOPT_ERRORBUFFER, errorText_);
-    curl_easy_setopt(curl_, CURLOPT_NOSIGNAL, 1L);
+    curl.easy_setopt(curl_, CURLOPT_URL, url.toEncoded().constData());
+    curl.easy_setopt(curl_, CURLOPT_USERNAME, account_.user.toUtf8().constData());
+    curl.easy_setopt(curl_, CURLOPT_PASSWORD, account_.password.toUtf8().constData());
+    curl.easy_setopt(curl_, CURLOPT_ERRORBUFFER, errorText_);
+    curl.easy_setopt(curl_, CURLOPT_NOSIGNAL, 1L);
     // Passive mode (curl's default; no PORT address is ever given) and a limit
     // on silence: a connection, a reply or a transfer that stalls is abandoned.
-    curl_easy_setopt(curl_, CURLOPT_FTPPORT, nullptr);
-    curl_easy_setopt(curl_, CURLOPT_CONNECTTIMEOUT, long(idleSeconds_));
-    curl_easy_setopt(curl_, CURLOPT_SERVER_RESPONSE_TIMEOUT, long(idleSeconds_));
-    curl_easy_setopt(curl_, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl_, CURLOPT_LOW_SPEED_TIME, long(idleSeconds_));
-    curl_easy_setopt(curl_, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl_, CURLOPT_XFERINFOFUNCTION, &stopWhenCancelled);
-    curl_easy_setopt(curl_, CURLOPT_XFERINFODATA, &cancelled_);
+    curl.easy_setopt(curl_, CURLOPT_FTPPORT, nullptr);
+    curl.easy_setopt(curl_, CURLOPT_CONNECTTIMEOUT, long(idleSeconds_));
+    curl.easy_setopt(curl_, CURLOPT_SERVER_RESPONSE_TIMEOUT, long(idleSeconds_));
+    curl.easy_setopt(curl_, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl.easy_setopt(curl_, CURLOPT_LOW_SPEED_TIME, long(idleSeconds_));
+    curl.easy_setopt(curl_, CURLOPT_NOPROGRESS, 0L);
+    curl.easy_setopt(curl_, CURLOPT_XFERINFOFUNCTION, &stopWhenCancelled);
+    curl.easy_setopt(curl_, CURLOPT_XFERINFODATA, &cancelled_);
 }
 
 void FtpClient::perform()
 {
     errorText_[0] = '\0';
-    const CURLcode code = curl_easy_perform(curl_);
+    const CURLcode code = libcurl().easy_perform(curl_);
     if (code != CURLE_OK)
-        throw FtpError(errorText_[0] ? errorText_ : curl_easy_strerror(code));
+        throw FtpError(errorText_[0] ? errorText_ : libcurl().easy_strerror(code));
 }
 
 QList<RemoteFileInfo> FtpClient::listFiles()
 {
     prepare(QString());
     QByteArray listing;
-    curl_easy_setopt(curl_, CURLOPT_CUSTOMREQUEST, "MLSD");
-    curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, &appendToBuffer);
-    curl_easy_setopt(curl_, CURLOPT_WRITEDATA, &listing);
+    libcurl().easy_setopt(curl_, CURLOPT_CUSTOMREQUEST, "MLSD");
+    libcurl().easy_setopt(curl_, CURLOPT_WRITEFUNCTION, &appendToBuffer);
+    libcurl().easy_setopt(curl_, CURLOPT_WRITEDATA, &listing);
     perform();
     QList<RemoteFileInfo> files;
     for (QByteArray line : listing.split('\n')) {
@@ -139,11 +181,11 @@ QList<RemoteFileInfo> FtpClient::listFiles()
 qint64 FtpClient::fileSize(const QString &name)
 {
     prepare(name);
-    curl_easy_setopt(curl_, CURLOPT_NOBODY, 1L);
-    curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, &discard);
+    libcurl().easy_setopt(curl_, CURLOPT_NOBODY, 1L);
+    libcurl().easy_setopt(curl_, CURLOPT_WRITEFUNCTION, &discard);
     perform();
     curl_off_t size = -1;
-    curl_easy_getinfo(curl_, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &size);
+    libcurl().easy_getinfo(curl_, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &size);
     return qint64(size);
 }
 
@@ -155,10 +197,10 @@ void FtpClient::download(const QString &name, const QString &target, const Progr
         throw FtpError(("cannot write " + target).toStdString());
     DownloadState state{&progress, size, -1, &cancelled_};
     prepare(name);
-    curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, &writeToFile);
-    curl_easy_setopt(curl_, CURLOPT_WRITEDATA, &file);
-    curl_easy_setopt(curl_, CURLOPT_XFERINFOFUNCTION, &reportProgress);
-    curl_easy_setopt(curl_, CURLOPT_XFERINFODATA, &state);
+    libcurl().easy_setopt(curl_, CURLOPT_WRITEFUNCTION, &writeToFile);
+    libcurl().easy_setopt(curl_, CURLOPT_WRITEDATA, &file);
+    libcurl().easy_setopt(curl_, CURLOPT_XFERINFOFUNCTION, &reportProgress);
+    libcurl().easy_setopt(curl_, CURLOPT_XFERINFODATA, &state);
     try {
         perform();
     } catch (const FtpError &) {
