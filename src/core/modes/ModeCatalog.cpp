@@ -23,6 +23,12 @@ QList<ModeEntry> FillModeList(Database &db)
     return modes;
 }
 
+bool ModeExists(Database &db, const QString &mode)
+{
+    const QString table = EncodeModeName(mode);
+    return !mode.isEmpty() && !table.startsWith('_') && db.TableExists(table);
+}
+
 int CountResults(Database &db, const QString &mode)
 {
     const QString table = ResultsTableName(mode);

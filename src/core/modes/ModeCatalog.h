@@ -17,6 +17,8 @@ struct ModeEntry {
 
 // Every mode in the file with its number of results, most results first.
 QList<ModeEntry> FillModeList(Database &db);
+// Whether the file holds the mode's texts table.
+bool ModeExists(Database &db, const QString &mode);
 // Results stored for a mode; a mode whose results table is missing has none.
 int CountResults(Database &db, const QString &mode);
 

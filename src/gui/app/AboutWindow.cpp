@@ -1,6 +1,7 @@
 #include "app/AboutWindow.h"
 
 #include "app/Startup.h"
+#include "app/Style.h"
 #include "platform/CarsPack.h"
 
 #include <QDialogButtonBox>
@@ -25,7 +26,7 @@ AboutWindow::AboutWindow(const CarsPack &cars, QWidget *parent) : QDialog(parent
     auto *name = new QLabel(kProgramVersionTitle, this);
     name->setObjectName(QStringLiteral("version"));
     name->setAlignment(Qt::AlignCenter);
-    name->setStyleSheet(QStringLiteral("font-size: 18px; font-weight: bold;"));
+    SetFontLook(*name, 18, true);
 
     auto *credits = new QLabel(QStringLiteral("Клавиатурный тренажер для гонщиков скорвела.\n\n"
                                               "Программирование, идея и тексты — участники проекта TesmiTrainer.\n"

@@ -39,8 +39,7 @@ int RunApplication(int argc, char **argv)
     QApplication::setApplicationName(kProgramTitle);
     ApplyStyle(app);
     SplashWindow splash;
-    splash.show();
-    splash.repaint();
+    splash.showNow();
 
     SystemClock clock;
     SeededRandom random(quint64(QDateTime::currentMSecsSinceEpoch()));

@@ -1,6 +1,7 @@
 #include "app/BottomBar.h"
 
 #include "app/ClickableLabel.h"
+#include "app/Style.h"
 #include "progress/ModeSummary.h"
 
 namespace tesmi {
@@ -10,11 +11,13 @@ BottomBar::BottomBar(QWidget *parent)
       donate_(new ClickableLabel(QStringLiteral("Поддержать проект"), this))
 {
     setObjectName(QStringLiteral("Panel7"));
-    setAttribute(Qt::WA_StyledBackground);
+    SetBackground(*this, colours::kBar);
+    SetFontLook(*this, 12);
     keyHints_->setObjectName(QStringLiteral("StaticText1"));
     keyHints_->setToolTip(QStringLiteral("Щелкните для начала игры"));
+    keyHints_->setLinkColours(colours::kBarText, Qt::white);
     donate_->setObjectName(QStringLiteral("StaticText2"));
-    donate_->setProperty("link", true);
+    SetTextLook(*donate_, colours::kDonate, 12, true);
 }
 
 void BottomBar::resizeEvent(QResizeEvent *)

@@ -6,6 +6,7 @@
 #include "app/ClickableLabel.h"
 #include "app/SplashWindow.h"
 #include "app/Startup.h"
+#include "app/Style.h"
 #include "app/TopBar.h"
 #include "modes/ModeCatalog.h"
 #include "modes/ModePicker.h"
@@ -56,7 +57,13 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
     setMinimumSize(kMinimumSize);
+    SetBackground(*this, colours::kWindow);
     hrust_->setObjectName(QStringLiteral("Hrust"));
+    DecoratePanel(*hrust_, {QColor(0xff, 0xfb, 0xe8), QColor(0xe8, 0xdc, 0xa8), 6});
+    SetTextLook(*hrust_, QColor(0x4a, 0x40, 0x20));
+    hrust_->setFont(QFont(QStringLiteral("DejaVu Sans Condensed")));
+    SetFontLook(*hrust_, 10);
+    hrust_->setContentsMargins(4, 6, 4, 6);
     // The exercise notes line their columns up with spaces: never wrapped.
     hrust_->setWordWrap(false);
     hrust_->hide();
@@ -64,6 +71,8 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
     arrows_->setText(QStringLiteral(">"));
     arrows_->setToolTip(QStringLiteral("Скрыть панель настроек"));
     arrows_->setFocusPolicy(Qt::NoFocus);
+    arrows_->setAutoRaise(true);
+    SetTextLook(*arrows_, colours::kFaint);
 
     connect(arrows_, &QToolButton::clicked, this, &MainWindow::toggleSettingsPanel);
     connect(topBar_->aboutLabel(), &ClickableLabel::clicked, this, &MainWindow::showAbout);
@@ -112,14 +121,12 @@ void MainWindow::restoreState()
     resize(std::max(placement.width, kMinimumSize.width()), std::max(placement.height, kMinimumSize.height()));
     if (placement.collapsed)
         toggleSettingsPanel();
-    const QList<ModeEntry> modeList = FillModeList(db);
-    picker_->setModes(modeList);
 
     splash_.step(15, QStringLiteral("Загрузка списка словарей"));
     splash_.step(20, QStringLiteral("Загрузка пользовательских настроек"));
     QString last = GetSetting(db, QStringLiteral("last"));
     // A mode deleted outside the program cannot be restored; Обычный always exists.
-    if (std::none_of(modeList.begin(), modeList.end(), [&](const ModeEntry &m) { return m.name == last; }))
+    if (!ModeExists(db, last))
         last = kRegularMode;
     modes_.start(last);
     garage_->restore(GetSetting(db, QStringLiteral("carID")), GetSetting(db, QStringLiteral("colorcar")).toInt());
@@ -142,6 +149,10 @@ void MainWindow::openModeList()
 {
     if (race_->engine().active())
         return;
+    // Counted when asked for: counting every results table is the slowest part
+    // of a large file, and the counts change with every race.
+    picker_->setModes(FillModeList(context_.db));
+    picker_->names()->setCurrentText(modes_.CurrentMode());
     picker_->open(topBar_->modeLabel());
 }
 
@@ -154,8 +165,7 @@ void MainWindow::switchMode(const QString &mode)
 void MainWindow::showSwitchOutcome(const SwitchOutcome &outcome)
 {
     topBar_->setModeName(outcome.mode);
-    topBar_->modeLabel()->setStyleSheet(QStringLiteral("color: %1;").arg(outcome.labelColour));
-    picker_->names()->setCurrentText(outcome.mode);
+    SetTextLook(*topBar_->modeLabel(), QColor(outcome.labelColour));
     if (outcome.clearExerciseNote)
         hrust_->clear();
     refreshSummary();
@@ -186,6 +196,10 @@ void MainWindow::showSummary(const SummaryView &summary)
 void MainWindow::connectRace()
 {
     errorWorkButton_->setObjectName(QStringLiteral("SpeedButton6"));
+    errorWorkButton_->setStyleSheet(QStringLiteral(
+        "QPushButton { background: #fff4e0; border: 1px solid #e3b778; border-radius: 4px; padding: 3px 10px;"
+        " color: #7a4a0c; }"
+        "QPushButton:hover { background: #ffe7bf; }"));
     errorWorkButton_->setFocusPolicy(Qt::NoFocus);
     errorWorkButton_->hide();
     connect(errorWorkButton_, &QPushButton::clicked, this, &MainWindow::startErrorWork);
@@ -208,7 +222,6 @@ void MainWindow::finishRace(const RaceOutcome &outcome)
         settingsPanel_->showCounters(modes_.counters());
     if (report.summary)
         showSummary(*report.summary);
-    picker_->setModes(FillModeList(context_.db));
     applyLayout();
     for (const QString &message : report.messages)
         context_.platform.prompts.message(message);
@@ -233,7 +246,6 @@ void MainWindow::cancelResult()
         resultPanel_->showCancelled();
     if (report.summary)
         showSummary(*report.summary);
-    picker_->setModes(FillModeList(context_.db));
 }
 
 void MainWindow::startErrorWork()
@@ -337,7 +349,6 @@ void MainWindow::openRepository()
 
 void MainWindow::returnToDefaultMode()
 {
-    picker_->setModes(FillModeList(context_.db));
     showSwitchOutcome(modes_.ReturnToDefaultMode());
     race_->engine().ResetRace();
     race_->engine().MakeRaceText();
@@ -362,7 +373,6 @@ StatisticsWindow &MainWindow::statistics()
     if (!statistics_) {
         statistics_ = new StatisticsWindow(context_, this);
         connect(statistics_, &StatisticsWindow::resultsChanged, this, [this] {
-            picker_->setModes(FillModeList(context_.db));
             modes_.reloadRegularRank();
             refreshSummary();
         });
@@ -442,7 +452,8 @@ void MainWindow::applyLayout()
     metrics.bottomBarHeight = BottomBar::kHeight;
     metrics.typingArea = QSize(TypingArea::kNaturalWidth, typingArea_->naturalHeight());
     metrics.settingsPanel = settingsPanel_->size();
-    metrics.hrustHeight = hrust_->sizeHint().height();
+    // Measuring a hidden label would load its font for nothing.
+    metrics.hrustHeight = hrust_->isHidden() ? 0 : hrust_->sizeHint().height();
     metrics.arrowsWidth = kArrowsWidth;
     topBar_->measure(metrics);
 
@@ -455,7 +466,7 @@ void MainWindow::applyLayout()
     errorWorkButton_->adjustSize();
     errorWorkButton_->move(g.typingArea.left(), g.typingArea.bottom() + 1 + 5);
     const int resultTop = g.typingArea.bottom() + 1 + 5 + errorWorkButton_->height() + 10;
-    resultPanel_->setGeometry(g.typingArea.left(), resultTop, g.typingArea.width(), resultPanel_->sizeHint().height());
+    resultPanel_->move(g.typingArea.left(), resultTop); // it sizes itself to its captions
     settingsPanel_->setGeometry(g.settingsPanel);
     hrust_->setGeometry(g.hrust);
     arrows_->setGeometry(g.arrows);

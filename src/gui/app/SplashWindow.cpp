@@ -1,68 +1,103 @@
 #include "app/SplashWindow.h"
 
+#include "app/Style.h"
 #include "platform/CarsPack.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QProgressBar>
+#include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tesmi {
+
+namespace {
+constexpr qint64 kStepPaintMs = 50;
+constexpr int kMargin = 24;
+constexpr int kBarHeight = 14;
+} // namespace
 
 SplashWindow::SplashWindow(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      title_(new QLabel(QStringLiteral("Загрузка..."), this)), status_(new QLabel(this)),
-      loader_(new QProgressBar(this))
+      title_(new QLabel(QStringLiteral("Загрузка..."), this)), status_(new QLabel(this))
 {
     setObjectName(QStringLiteral("FSplash"));
     // A caption of its own keeps it apart from the program's other windows.
     setWindowTitle(QStringLiteral("Загрузка"));
     title_->setObjectName(QStringLiteral("Label1"));
     status_->setObjectName(QStringLiteral("Label2"));
-    loader_->setObjectName(QStringLiteral("loader"));
     setFixedSize(420, 230);
-    setStyleSheet(QStringLiteral(
-        "#FSplash { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2b4a6f, stop:1 #16263b);"
-        " border: 1px solid #0c1522; }"
-        "QLabel { color: white; }"
-        "#Label1 { font-size: 26px; font-weight: bold; }"
-        "#Label2 { font-size: 12px; color: #c8d6e8; }"
-        "QProgressBar { border: 1px solid #5d7ea6; border-radius: 3px; background: #0f1b2a; height: 14px; }"
-        "QProgressBar::chunk { background: #f0a030; width: 10px; margin: 1px; }"));
-    setAttribute(Qt::WA_StyledBackground);
+    SetTextLook(*title_, Qt::white, 21, true);
+    SetTextLook(*status_, colours::kBarText, 12);
 
     auto *picture = new QLabel(this);
     picture->setPixmap(BuiltinPicture(QStringLiteral("icon")));
     picture->setAlignment(Qt::AlignCenter);
-    loader_->setRange(0, 100);
-    loader_->setTextVisible(false);
 
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 20, 24, 20);
+    // The progress bar is painted in the bottom margin.
+    layout->setContentsMargins(kMargin, 20, kMargin, 20 + kBarHeight + 6);
     layout->addWidget(picture);
-    layout->addWidget(title_, 0, Qt::AlignHCenter);
+    // Full width, text centred: the captions change while no layout pass runs.
+    for (QLabel *caption : {title_, status_})
+        caption->setAlignment(Qt::AlignCenter);
+    layout->addWidget(title_);
     layout->addStretch();
-    layout->addWidget(status_, 0, Qt::AlignHCenter);
-    layout->addWidget(loader_);
+    layout->addWidget(status_);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
+void SplashWindow::showNow()
+{
+    show();
+    paintNow();
+}
+
+void SplashWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QLinearGradient shade(0, 0, 0, height());
+    shade.setColorAt(0, QColor(0x2b, 0x4a, 0x6f));
+    shade.setColorAt(1, QColor(0x16, 0x26, 0x3b));
+    painter.fillRect(rect(), shade);
+    painter.setPen(QColor(0x0c, 0x15, 0x22));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+
+    // The progress bar: a dark groove filling with amber from the left.
+    const QRect groove(kMargin, height() - 20 - kBarHeight, width() - 2 * kMargin, kBarHeight);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(0x5d, 0x7e, 0xa6));
+    painter.setBrush(QColor(0x0f, 0x1b, 0x2a));
+    painter.drawRoundedRect(QRectF(groove).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    const QRect inside = groove.adjusted(2, 2, -2, -2);
+    painter.fillRect(QRect(inside.topLeft(), QSize(inside.width() * percent_ / 100, inside.height())),
+                     QColor(0xf0, 0xa0, 0x30));
+}
+
 void SplashWindow::step(int percent, const QString &status)
 {
-    loader_->setValue(percent);
+    percent_ = std::clamp(percent, 0, 100);
     status_->setText(status);
-    repaint();
+    if (!painted_.isValid() || painted_.hasExpired(kStepPaintMs))
+        paintNow();
 }
 
 void SplashWindow::showClosing()
 {
     title_->setText(QStringLiteral("Завершение"));
     status_->setText(QStringLiteral("Пожалуйста подождите..."));
-    show();
+    showNow();
     raise();
+}
+
+void SplashWindow::paintNow()
+{
+    repaint();
+    painted_.start();
 }
 
 } // namespace tesmi

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
-class QProgressBar;
 
 namespace tesmi {
 
@@ -13,14 +13,25 @@ class SplashWindow : public QWidget {
 public:
     explicit SplashWindow(QWidget *parent = nullptr);
 
-    // Moves the progress bar and the status line and paints them at once.
+    // Shows the window painted at once: the work it announces runs on this
+    // thread, so no event loop would paint it before that work is done.
+    void showNow();
+    // Moves the progress bar and the status line; they are painted at once
+    // unless the window was painted a moment ago, as steps mostly follow
+    // each other faster than the eye (and a paint costs more than a step).
     void step(int percent, const QString &status);
     void showClosing();
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
+    void paintNow();
+
+    QElapsedTimer painted_;
     QLabel *title_;
     QLabel *status_;
-    QProgressBar *loader_;
+    int percent_ = 0;
 };
 
 } // namespace tesmi

@@ -1,24 +1,32 @@
 #include "app/TopBar.h"
 
 #include "app/ClickableLabel.h"
+#include "app/Style.h"
 #include "progress/LevelBadge.h"
 #include "progress/ModeSummary.h"
 #include "progress/SummaryStrip.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QToolButton>
 
 namespace tesmi {
 
 namespace {
 
-ClickableLabel *linkLabel(const QString &name, const QString &text, QWidget *parent)
+ClickableLabel *label(const QString &name, const QString &text, QWidget *parent)
 {
     auto *label = new ClickableLabel(text, parent);
     label->setObjectName(name);
-    label->setProperty("link", true);
     return label;
+}
+
+ClickableLabel *linkLabel(const QString &name, const QString &text, QWidget *parent)
+{
+    ClickableLabel *link = label(name, text, parent);
+    link->setLinkColours(colours::kLink, colours::kHover);
+    return link;
 }
 
 QSize captionSize(const QLabel *label)
@@ -29,7 +37,7 @@ QSize captionSize(const QLabel *label)
 } // namespace
 
 TopBar::TopBar(QWidget *parent)
-    : QWidget(parent), modeLabel_(linkLabel(QStringLiteral("Label39"), QString(), this)), summary_(new SummaryStrip(this)),
+    : QWidget(parent), modeLabel_(label(QStringLiteral("Label39"), QString(), this)), summary_(new SummaryStrip(this)),
       garage_(linkLabel(QStringLiteral("Garaj"), QStringLiteral("Гараж"), this)),
       mail_(linkLabel(QStringLiteral("Label45"), QStringLiteral("Почта"), this)),
       about_(linkLabel(QStringLiteral("menu"), QStringLiteral("О программе"), this)),
@@ -37,8 +45,11 @@ TopBar::TopBar(QWidget *parent)
       levelStrip_(new LevelBadge(this))
 {
     setObjectName(QStringLiteral("Panel1"));
-    setAttribute(Qt::WA_StyledBackground);
+    SetTextLook(*this, colours::kText, 13);
+    // The mode label takes its colour from the mode.
+    SetFontLook(*modeLabel_, 21, true);
     rankName_->setObjectName(QStringLiteral("Rangname"));
+    SetTextLook(*rankName_, colours::kRank, 13, true);
     modeLabel_->setToolTip(QStringLiteral("Сменить режим"));
     modeLabel_->move(16, 8);
     toolbar_ = new QWidget(this);
@@ -48,6 +59,17 @@ TopBar::TopBar(QWidget *parent)
     toolbarLayout_->setSpacing(4);
     summary_->move(18, 38);
     setLogin(QString());
+}
+
+void TopBar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QLinearGradient shade(0, 0, 0, height());
+    shade.setColorAt(0, colours::kPanel);
+    shade.setColorAt(1, QColor(0xed, 0xf1, 0xf6));
+    painter.fillRect(rect(), shade);
+    painter.setPen(colours::kFrame);
+    painter.drawLine(0, height() - 1, width(), height() - 1);
 }
 
 void TopBar::setModeName(const QString &name)

@@ -46,6 +46,9 @@ public:
 
     static constexpr int kHeight = 64;
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void placeToolbar();
 

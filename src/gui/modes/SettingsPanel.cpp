@@ -1,6 +1,7 @@
 #include "modes/SettingsPanel.h"
 
 #include "app/ClickableLabel.h"
+#include "app/Style.h"
 #include "modes/ModeSession.h"
 
 #include <QCheckBox>
@@ -56,8 +57,11 @@ SettingsPanel::SettingsPanel(QWidget *parent)
       sessionCaption_(new QLabel(counterBox_)), totalCaption_(new QLabel(counterBox_))
 {
     setObjectName(QStringLiteral("Panel3"));
+    DecoratePanel(*this);
+    SetTextLook(*this, colours::kText);
     auto *title = new QLabel(QStringLiteral("Настройки"), this);
     title->setObjectName(QStringLiteral("settingsCaption"));
+    SetTextLook(*title, colours::kHeading, 15, true);
     title->setGeometry(kLeft, 8, 150, 24);
     globalButton_->setToolTip(QStringLiteral("Глобальные настройки"));
     globalButton_->setText(QStringLiteral("⚙"));
@@ -123,6 +127,7 @@ void SettingsPanel::buildRows()
 void SettingsPanel::buildCounterBox()
 {
     counterBox_->setObjectName(QStringLiteral("RzPanel4"));
+    DecoratePanel(*counterBox_, {QColor(0xf3, 0xf6, 0xfa), colours::kLightFrame, 4});
     counterBox_->setGeometry(kLeft, rowTop(kCounterRow), kWidth - 2 * kLeft, 50);
     const QList<QLabel *> numbers{sessionFinished_, sessionStarted_, totalFinished_, totalStarted_};
     const char *names[] = {"Label30", "Label31", "Label33", "Label35"};
@@ -147,6 +152,7 @@ void SettingsPanel::buildCounterBox()
         auto *reset = new ClickableLabel(QStringLiteral("↺"), counterBox_);
         reset->setObjectName(QString::fromLatin1(resetNames[line]));
         reset->setToolTip(QStringLiteral("Сбросить счетчик"));
+        reset->setLinkColours(colours::kFaint, colours::kHover);
         reset->setGeometry(kWidth - 2 * kLeft - 18, 3 + line * 22, 16, 20);
         connect(reset, &ClickableLabel::clicked, this, [this, line] { emit countersReset(line == 0); });
     }

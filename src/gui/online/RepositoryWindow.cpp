@@ -1,6 +1,7 @@
 #include "online/RepositoryWindow.h"
 
 #include "app/AppContext.h"
+#include "app/Style.h"
 #include "online/FtpTransfer.h"
 #include "online/ServiceAccess.h"
 #include "storage/ModeName.h"
@@ -74,7 +75,7 @@ RepositoryWindow::RepositoryWindow(AppContext &context, QWidget *parent)
     resize(kRowsWidth + 50, 560);
     serverStatus_->setObjectName(QStringLiteral("serverStatus"));
     serverStatus_->setWordWrap(true);
-    serverStatus_->setStyleSheet(QStringLiteral("color: #808080"));
+    SetTextLook(*serverStatus_, QColor(0x80, 0x80, 0x80));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(dictionaryBox_, 3);
     layout->addWidget(bookBox_, 1);

@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QString>
 
+class QLabel;
+
 namespace tesmi {
 
 // The picture bundle cars.dll beside the executable, looked up by picture name.
@@ -19,5 +21,9 @@ private:
 
 // The program's own compiled-in pictures (start lights, level badge, medals).
 QPixmap BuiltinPicture(const QString &name);
+
+// Shows or hides a label showing the built-in picture named as the label. The
+// picture is read when first shown, so the hidden alternatives cost nothing.
+void ShowBuiltinPicture(QLabel &label, bool shown);
 
 } // namespace tesmi

@@ -1,6 +1,7 @@
 #include "progress/GarageView.h"
 
 #include "app/ClickableLabel.h"
+#include "app/Style.h"
 #include "platform/CarsPack.h"
 #include "progress/Garage.h"
 
@@ -37,8 +38,12 @@ GarageView::GarageView(const CarsPack &cars, QWidget *parent)
 {
     setObjectName(QStringLiteral("Panel8"));
     setFrameShape(QFrame::NoFrame);
+    DecoratePanel(*this);
+    setViewportMargins(2, 2, 2, 2); // inside the frame's rounded corners
+    SetBackground(*viewport(), colours::kPanel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     content_->setObjectName(QStringLiteral("garageContent"));
+    SetBackground(*content_, colours::kPanel);
     buildHeader();
     setWidget(content_);
     hide();

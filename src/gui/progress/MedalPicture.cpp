@@ -20,7 +20,6 @@ MedalPicture::MedalPicture(QWidget *parent) : QWidget(parent)
         const QString name = QString::fromLatin1(kMedalNames[i]);
         medals_[i] = new QLabel(this);
         medals_[i]->setObjectName(name);
-        medals_[i]->setPixmap(BuiltinPicture(name));
         medals_[i]->setGeometry(0, 0, kSize, kSize);
         medals_[i]->hide();
     }
@@ -30,7 +29,7 @@ void MedalPicture::showMedal(const MedalView &medal)
 {
     for (QLabel *picture : medals_) {
         const bool shown = picture->objectName() == medal.picture;
-        picture->setVisible(shown);
+        ShowBuiltinPicture(*picture, shown);
         picture->setToolTip(shown ? medal.hint : QString());
     }
 }

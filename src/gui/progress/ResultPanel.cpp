@@ -1,11 +1,11 @@
 #include "progress/ResultPanel.h"
 
+#include "app/Style.h"
 #include "race/RaceResults.h"
 #include "util/Formatting.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -43,10 +43,21 @@ ResultPanel::ResultPanel(QWidget *parent)
       cancel_(new QToolButton(this)), cancelled_(label(QStringLiteral("RzPanel5"), QStringLiteral("Результат отменен"), this))
 {
     setObjectName(QStringLiteral("Panel2"));
-    setAttribute(Qt::WA_StyledBackground);
+    DecoratePanel(*this);
+    SetTextLook(*this, colours::kHeading, 15);
+    SetFontLook(*speed_, 30, true);
+    for (QLabel *figure : {time_, errors_})
+        SetFontLook(*figure, 22, true);
+    SetTextLook(*record_, colours::kRecord, 15, true);
+    SetTextLook(*cancelled_, colours::kFaint);
+    QFont aside = cancelled_->font();
+    aside.setItalic(true);
+    cancelled_->setFont(aside);
     cancel_->setObjectName(QStringLiteral("SpeedButton2"));
     cancel_->setToolTip(QStringLiteral("Отменить результат"));
-    cancel_->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    cancel_->setText(QStringLiteral("✕"));
+    cancel_->setAutoRaise(true);
+    SetTextLook(*cancel_, colours::kRecord);
     cancel_->setFocusPolicy(Qt::NoFocus);
     cancelled_->setAlignment(Qt::AlignCenter);
 

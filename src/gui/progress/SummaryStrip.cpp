@@ -1,5 +1,6 @@
 #include "progress/SummaryStrip.h"
 
+#include "app/Style.h"
 #include "progress/MedalPicture.h"
 #include "progress/ModeSummary.h"
 
@@ -17,7 +18,7 @@ QLabel *figure(const QString &name, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
-    label->setProperty("figure", true);
+    SetTextLook(*label, colours::kHeading, 12, true);
     return label;
 }
 
@@ -29,6 +30,7 @@ SummaryStrip::SummaryStrip(QWidget *parent)
       medal_(new MedalPicture(this))
 {
     setObjectName(QStringLiteral("summary"));
+    SetTextLook(*this, colours::kMuted, 12);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

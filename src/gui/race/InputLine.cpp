@@ -37,9 +37,6 @@ InputLine::InputLine(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
     // Everything is painted here, nothing of the panel shows through.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    QFont big = font();
-    big.setPixelSize(16);
-    setFont(big);
 }
 
 void InputLine::display(const QString &text, InputLook look)

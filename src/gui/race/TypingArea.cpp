@@ -1,5 +1,6 @@
 #include "race/TypingArea.h"
 
+#include "app/Style.h"
 #include "platform/CarsPack.h"
 #include "race/InputLine.h"
 #include "race/RaceEngine.h"
@@ -81,12 +82,19 @@ TypingArea::TypingArea(const CarsPack &cars, QWidget *parent)
       finish_(makeLabel(QStringLiteral("finish"), this)), focusHolder_(makeLabel(QStringLiteral("label1"), this))
 {
     setObjectName(QStringLiteral("Panel4"));
-    setAttribute(Qt::WA_StyledBackground);
+    DecoratePanel(*this);
+    SetTextLook(*status_, colours::kHeading, 15);
+    for (QLabel *number : {errors_, speed_})
+        SetTextLook(*number, colours::kHeading, 15, true);
+    for (QLabel *unit : {errorsCaption_, speedCaption_})
+        SetTextLook(*unit, colours::kMuted);
+    SetTextLook(*capsAlert_, colours::kAlert, 0, true);
+    DecoratePanel(*cover_, {QColor(0xdf, 0xe6, 0xee), colours::kFrame, 4});
+    SetTextLook(*cover_, colours::kMuted);
     for (int i = 0; i < 4; ++i) {
         lights_[i] = makeLabel(QStringLiteral("semafor%1").arg(i), this);
-        lights_[i]->setPixmap(BuiltinPicture(QStringLiteral("semafor%1").arg(i)));
         lights_[i]->setScaledContents(true);
-        lights_[i]->setVisible(i == 0);
+        ShowBuiltinPicture(*lights_[i], i == 0);
     }
     status_->setText(kWaitingStatus);
     for (QLabel *number : {errors_, speed_})
@@ -101,6 +109,9 @@ TypingArea::TypingArea(const CarsPack &cars, QWidget *parent)
     cover_->setText(kCoverCaption);
     cover_->setAlignment(Qt::AlignCenter);
     transcript_->setObjectName(QStringLiteral("RichEdit2"));
+    QPalette paper = transcript_->palette();
+    paper.setColor(QPalette::Base, QColor(0xfb, 0xfc, 0xfd));
+    transcript_->setPalette(paper);
     transcript_->setReadOnly(true);
     transcript_->setFocusPolicy(Qt::NoFocus);
     transcript_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -121,10 +132,6 @@ TypingArea::TypingArea(const CarsPack &cars, QWidget *parent)
     timer(RaceTimer::Idle).setInterval(1000);
     timer(RaceTimer::Seconds).setInterval(1000);
     timer(RaceTimer::Seconds).setTimerType(Qt::PreciseTimer);
-
-    QFont font = textView_->font();
-    font.setPointSize(20);
-    setTextFont(font.family(), font.pointSize());
 }
 
 void TypingArea::setCarPicture(const QPixmap &car)
@@ -255,7 +262,7 @@ void TypingArea::setIndicatorVisible(Indicator which, bool visible)
 void TypingArea::setLight(int lit)
 {
     for (int i = 0; i < 4; ++i)
-        lights_[i]->setVisible(i == lit);
+        ShowBuiltinPicture(*lights_[i], i == lit);
 }
 
 void TypingArea::setCapsAlert(bool shown)

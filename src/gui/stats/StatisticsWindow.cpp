@@ -1,6 +1,7 @@
 #include "stats/StatisticsWindow.h"
 
 #include "app/AppContext.h"
+#include "app/Style.h"
 #include "stats/RaceChart.h"
 #include "stats/Statistics.h"
 #include "stats/StatisticsExport.h"
@@ -29,7 +30,7 @@ QLabel *figure(const char *name, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setProperty("figure", true);
+    SetTextLook(*label, colours::kHeading, 0, true);
     return label;
 }
 
@@ -46,6 +47,7 @@ StatisticsWindow::StatisticsWindow(AppContext &context, QWidget *parent)
       date_(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("Form9"));
+    SetBackground(*this, colours::kPanel);
     setWindowTitle(QStringLiteral("Статистика"));
     setModal(true);
     setMinimumSize(798, 650);

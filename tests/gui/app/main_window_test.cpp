@@ -175,4 +175,20 @@ TEST_F(MainWindowTest, F1OpensAboutWhichEscapeCloses)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+TEST_F(MainWindowTest, SplashStepFillsItsBarAndNamesTheWork)
+{
+    SplashWindow shown;
+    shown.showNow();
+    shown.step(50, QStringLiteral("Расчет средних"));
+    const QLabel *status = child<QLabel>(&shown, "Label2");
+    EXPECT_EQ(status->text(), "Расчет средних");
+    EXPECT_GE(status->width(), status->sizeHint().width()) << "the whole status is painted, not its first letter";
+    const QImage picture = shown.grab().toImage();
+    const int barMiddle = shown.height() - 20 - 7;
+    const QColor amber(0xf0, 0xa0, 0x30);
+    EXPECT_EQ(picture.pixelColor(shown.width() / 4, barMiddle), amber);
+    EXPECT_NE(picture.pixelColor(shown.width() * 3 / 4, barMiddle), amber);
+    saveScreenshot(shown, QStringLiteral("splash"));
+}
+
 } // namespace

@@ -52,15 +52,20 @@ protected:
 
 };
 
-TEST_F(ModesWindowTest, PickListShowsModesByResultCount)
+TEST_F(ModesWindowTest, PickListShowsModesByResultCountAsTheyAreWhenOpened)
 {
     auto window = startMainWindow();
     auto *picker = child<QComboBox>(window.get(), "rejim_double");
     EXPECT_FALSE(picker->isVisible());
-    QStringList entries;
-    for (int i = 0; i < 2; ++i)
-        entries << picker->itemText(i);
-    EXPECT_EQ(entries, (QStringList{"B (12)", "A (5)"}));
+    const auto firstEntries = [&] {
+        QTest::mouseClick(child(window.get(), "Label39"), Qt::LeftButton);
+        const QStringList entries{picker->itemText(0), picker->itemText(1)};
+        picker->hidePopup();
+        return entries;
+    };
+    EXPECT_EQ(firstEntries(), (QStringList{"B (12)", "A (5)"}));
+    fakes::addResults(*db, "A", 10);
+    EXPECT_EQ(firstEntries(), (QStringList{"A (15)", "B (12)"}));
     EXPECT_EQ(child<QLabel>(window.get(), "Label39")->toolTip(), "Сменить режим");
 }
 
