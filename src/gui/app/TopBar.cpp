@@ -45,11 +45,11 @@ TopBar::TopBar(QWidget *parent)
       levelStrip_(new LevelBadge(this))
 {
     setObjectName(QStringLiteral("Panel1"));
-    SetTextLook(*this, colours::kText, 13);
+    SetTextLook(*this, colours::kText, 12);
     // The mode label takes its colour from the mode.
     SetFontLook(*modeLabel_, 21, true);
     rankName_->setObjectName(QStringLiteral("Rangname"));
-    SetTextLook(*rankName_, colours::kRank, 13, true);
+    SetTextLook(*rankName_, colours::kRank, 12, true);
     modeLabel_->setToolTip(QStringLiteral("Сменить режим"));
     modeLabel_->move(16, 8);
     toolbar_ = new QWidget(this);
