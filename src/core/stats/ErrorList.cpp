@@ -36,11 +36,14 @@ ErrorList ErrorList::LoadErrorList(Database &db)
     ErrorList list;
     for (const QStringList &row : db.Query(QStringLiteral("select id, letter, koli from _error")).rows)
         list.entries_.append({row.at(1), row.at(2).toInt()});
+    list.stored_ = list.entries_;
     return list;
 }
 
-void ErrorList::SaveErrorList(Database &db) const
+void ErrorList::SaveErrorList(Database &db)
 {
+    if (stored_ == entries_)
+        return;
     Transaction transaction(db);
     db.Execute(QStringLiteral("drop  table if exists _error"));
     db.Execute(QStringLiteral("CREATE TABLE _error (id INTEGER PRIMARY KEY, letter TEXT, koli TEXT)"));
@@ -48,6 +51,7 @@ void ErrorList::SaveErrorList(Database &db) const
     for (const ErrorEntry &entry : entries_)
         insert.run({entry.word, QString::number(entry.count)});
     transaction.commit();
+    stored_ = entries_;
 }
 
 void ErrorList::MergeMistypedWords(const QStringList &mistypedWords)

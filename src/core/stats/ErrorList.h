@@ -29,8 +29,9 @@ class ErrorList {
 public:
     static ErrorList LoadErrorList(Database &db);
     // Replaces the stored list in one transaction, so a crash keeps either the
-    // old list or the new one.
-    void SaveErrorList(Database &db) const;
+    // old list or the new one. A list unchanged since it was loaded or saved
+    // is not written again: each write is a synced transaction.
+    void SaveErrorList(Database &db);
 
     // Adds the mistyped words of one race: a word found (trimmed, case-sensitive)
     // counts once more, a new one is appended; entries without a word go.
@@ -45,6 +46,7 @@ public:
 
 private:
     QList<ErrorEntry> entries_;
+    std::optional<QList<ErrorEntry>> stored_; // what the file holds, when known
 };
 
 // Once 30 words are frequent, asks whether to make a practice dictionary of them;

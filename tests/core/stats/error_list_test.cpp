@@ -106,6 +106,17 @@ TEST_F(ErrorListStorageTest, SavedListSurvivesAReopenedFile)
               (QList<ErrorEntry>{{"кот", 2}, {"\"кавычки\"", 1}, {"'; DROP TABLE _error; --", 1}}));
 }
 
+TEST_F(ErrorListStorageTest, OnlyAChangedListIsWrittenAgain)
+{
+    ErrorList list = ErrorList::LoadErrorList(*db);
+    db->Execute(QStringLiteral("insert into _error (letter, koli) values ('чужое', '1')"));
+    list.SaveErrorList(*db);
+    EXPECT_EQ(ErrorList::LoadErrorList(*db).entries(), (QList<ErrorEntry>{{"чужое", 1}})) << "nothing was rewritten";
+    list.MergeMistypedWords({"кот"});
+    list.SaveErrorList(*db);
+    EXPECT_EQ(ErrorList::LoadErrorList(*db).entries(), (QList<ErrorEntry>{{"кот", 1}}));
+}
+
 TEST_F(ErrorListStorageTest, FailedSaveKeepsThePreviousList)
 {
     ErrorList list;
