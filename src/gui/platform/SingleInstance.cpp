@@ -1,7 +1,12 @@
 #include "platform/SingleInstance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace tesmi {
 
@@ -10,14 +15,27 @@ SingleInstance::SingleInstance(const QString &name)
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
         dir = QDir::tempPath();
-    lock_ = std::make_unique<QLockFile>(QDir(dir).filePath(name + QStringLiteral(".lock")));
-    // A lock left by a crashed copy is recognised by its dead process id, never by age.
-    lock_->setStaleLockTime(0);
+    path_ = QDir(dir).filePath(name + QStringLiteral(".lock"));
+}
+
+SingleInstance::~SingleInstance()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
 bool SingleInstance::acquire()
 {
-    return lock_->tryLock(0);
+    if (fd_ >= 0)
+        return true;
+    fd_ = ::open(QFile::encodeName(path_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd_ < 0)
+        return true;
+    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0)
+        return true;
+    ::close(fd_);
+    fd_ = -1;
+    return false;
 }
 
 } // namespace tesmi
