@@ -34,7 +34,6 @@ LevelBadge::LevelBadge(QWidget *parent)
     numberPanel_->setObjectName(QStringLiteral("RzPanel8"));
     numberPanel_->setGeometry(0, 0, kSize, kSize);
     number_->setObjectName(QStringLiteral("level_l"));
-    number_->setFont(QFont(QStringLiteral("Tahoma"))); // sized by the level shown
     SetTextLook(*number_, Qt::white);
     number_->setAlignment(Qt::AlignCenter);
     auto *layout = new QVBoxLayout(numberPanel_);
@@ -46,8 +45,9 @@ LevelBadge::LevelBadge(QWidget *parent)
 void LevelBadge::showLevel(const LevelView &level)
 {
     number_->setText(level.text);
-    // "max" is drawn smaller to fit the ring.
-    SetFontLook(*number_, level.max ? 13 : 16, true);
+    // "max" is drawn smaller to fit the ring. The sizes are those of the mode
+    // name and the summary figures, so the badge needs no font of its own.
+    SetFontLook(*number_, level.max ? 12 : 21, true);
     for (int step = 1; step <= kLevelSteps; ++step)
         ShowBuiltinPicture(*steps_[step - 1], step == level.step);
     number_->setToolTip(level.hint);
