@@ -10,12 +10,10 @@
 #include "ModeFixture.h"
 
 #include <QApplication>
-#include <QCategoryAxis>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -73,14 +71,15 @@ TEST_F(StatisticsWindowTest, ShowsFiguresAndBothRacesOnEachChart)
         EXPECT_EQ(child<QLabel>(&statistics, "Label11")->text(), "2 текста");
         for (const char *name : {"cht1", "Chart1"}) {
             auto *chart = child<RaceChart>(&statistics, name);
-            EXPECT_EQ(chart->raceSeries()->count(), 2) << name;
-            EXPECT_EQ(chart->averageSeries()->count(), 2) << name;
-            EXPECT_EQ(chart->raceSeries()->color(), QColor(90, 90, 90));
-            EXPECT_EQ(chart->averageSeries()->color(), QColor(224, 118, 14));
+            EXPECT_EQ(chart->raceLine().points.size(), 2) << name;
+            EXPECT_EQ(chart->averageLine().points.size(), 2) << name;
+            EXPECT_EQ(chart->raceLine().colour, QColor(90, 90, 90));
+            EXPECT_EQ(chart->averageLine().colour, QColor(224, 118, 14));
         }
-        EXPECT_EQ(child<RaceChart>(&statistics, "cht1")->raceSeries()->objectName(), "lnsrsSeries1");
-        EXPECT_EQ(child<RaceChart>(&statistics, "Chart1")->averageSeries()->objectName(), "LineSeries2");
-        EXPECT_DOUBLE_EQ(child<RaceChart>(&statistics, "Chart1")->averageSeries()->at(1).y(), 1.6);
+        EXPECT_EQ(child<RaceChart>(&statistics, "cht1")->raceLine().name, "lnsrsSeries1");
+        EXPECT_EQ(child<RaceChart>(&statistics, "Chart1")->averageLine().name, "LineSeries2");
+        EXPECT_DOUBLE_EQ(child<RaceChart>(&statistics, "Chart1")->averageLine().points.at(1).y(), 1.6);
+        EXPECT_DOUBLE_EQ(child<RaceChart>(&statistics, "cht1")->topValue(), 300) << "200 and a tenth more, up to a whole step";
         EXPECT_EQ(child(&statistics, "cht1")->toolTip(), "Сдвигается правой кнопкой мыши");
     });
 }
@@ -121,14 +120,14 @@ TEST_F(StatisticsWindowTest, TwentyThousandRacesOpenOnTheLatestAndScrollBack)
     auto window = startMainWindow();
     withStatistics(*window, [&](QDialog &statistics) {
         auto *speeds = statistics.findChild<RaceChart *>("cht1");
-        EXPECT_EQ(speeds->raceSeries()->count(), 20000);
-        EXPECT_DOUBLE_EQ(speeds->dateAxis()->max(), 19999);
-        EXPECT_DOUBLE_EQ(speeds->dateAxis()->min(), 19999 - RaceChart::kVisibleRaces);
-        EXPECT_LE(speeds->dateAxis()->count(), 12) << "only the visible dates are labelled";
+        EXPECT_EQ(speeds->raceLine().points.size(), 20000);
+        EXPECT_DOUBLE_EQ(speeds->lastShown(), 19999);
+        EXPECT_DOUBLE_EQ(speeds->firstShown(), 19999 - RaceChart::kVisibleRaces);
+        EXPECT_LE(speeds->labelledRaces().size(), 12) << "only the visible dates are labelled";
         speeds->scrollRaces(-1000);
-        EXPECT_DOUBLE_EQ(speeds->dateAxis()->max(), 18999);
+        EXPECT_DOUBLE_EQ(speeds->lastShown(), 18999);
         speeds->scrollRaces(-100000);
-        EXPECT_DOUBLE_EQ(speeds->dateAxis()->min(), 0);
+        EXPECT_DOUBLE_EQ(speeds->firstShown(), 0);
         statistics.resize(900, 700);
         saveScreenshot(statistics, "statistics");
     });
