@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontInfo>
 #include <QIcon>
 #include <QPainter>
 #include <QWidget>
@@ -43,6 +44,11 @@ private:
 void ApplyStyle(QApplication &app)
 {
     app.setStyle(QStringLiteral("Fusion"));
+    // The default family is often an alias ("Sans Serif") that every new size
+    // would resolve through the font configuration again; name the real one.
+    QFont font = QApplication::font();
+    font.setFamily(QFontInfo(font).family());
+    QApplication::setFont(font);
     app.setWindowIcon(QIcon(BuiltinPicture(QStringLiteral("icon"))));
 }
 
