@@ -44,12 +44,15 @@ private:
 void ApplyStyle(QApplication &app)
 {
     app.setStyle(QStringLiteral("Fusion"));
-    // The default family is often an alias ("Sans Serif") that every new size
-    // would resolve through the font configuration again; name the real one.
     QFont font = QApplication::font();
-    font.setFamily(QFontInfo(font).family());
+    font.setFamily(InstalledFamily(font.family()));
     QApplication::setFont(font);
     app.setWindowIcon(QIcon(BuiltinPicture(QStringLiteral("icon"))));
+}
+
+QString InstalledFamily(const QString &family)
+{
+    return QFontInfo(QFont(family)).family();
 }
 
 void SetTextLook(QWidget &widget, const QColor &colour, int pixelSize, bool bold)

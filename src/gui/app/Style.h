@@ -31,6 +31,11 @@ inline const QColor kDonate{0xff, 0xd4, 0x79};
 
 void ApplyStyle(QApplication &app);
 
+// The installed family the font system draws `family` with. A family that is
+// not installed (an alias such as "Sans Serif", or Tahoma on Linux) would be
+// searched for again for every new size and script; its stand-in is not.
+QString InstalledFamily(const QString &family);
+
 // Text colour of a widget and of the children that set none of their own;
 // with a pixel size (0 keeps the size) or bold, their font as well.
 void SetTextLook(QWidget &widget, const QColor &colour, int pixelSize = 0, bool bold = false);

@@ -154,7 +154,7 @@ void TypingArea::styleText(int from, int count, TextStyle style)
 
 void TypingArea::setTextFont(const QString &family, int points)
 {
-    QFont font(family);
+    QFont font(InstalledFamily(family));
     font.setPointSize(points);
     textView_->setTextFont(font);
     cover_->setFont(font);
@@ -193,7 +193,7 @@ void TypingArea::showArea(TextArea area)
 
 void TypingArea::showTranscript(const Transcript &transcript, const QString &family, int points)
 {
-    QFont font(family);
+    QFont font(InstalledFamily(family));
     font.setPointSize(points);
     transcript_->clear();
     transcript_->document()->setDefaultFont(font);
