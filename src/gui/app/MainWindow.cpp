@@ -30,6 +30,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
@@ -57,7 +58,6 @@ MainWindow::MainWindow(AppContext &context, bool firstRun, SplashWindow &splash)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
     setMinimumSize(kMinimumSize);
-    SetBackground(*this, colours::kWindow);
     hrust_->setObjectName(QStringLiteral("Hrust"));
     DecoratePanel(*hrust_, {QColor(0xff, 0xfb, 0xe8), QColor(0xe8, 0xdc, 0xa8), 6});
     SetTextLook(*hrust_, QColor(0x4a, 0x40, 0x20));
@@ -476,6 +476,12 @@ void MainWindow::applyLayout()
 void MainWindow::resizeEvent(QResizeEvent *)
 {
     applyLayout();
+}
+
+void MainWindow::paintEvent(QPaintEvent *)
+{
+    // Painted rather than set in the palette, which every child would inherit.
+    QPainter(this).fillRect(rect(), colours::kWindow);
 }
 
 void MainWindow::wheelEvent(QWheelEvent *event)
