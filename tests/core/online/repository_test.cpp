@@ -37,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"AAAAaaab.TTB", false}, NameCase{"AAAAaaab.txt", false}, NameCase{"AAAAaaab", false},
                       NameCase{".ttb", false}, NameCase{"!.ttb", false}, NameCase{"../AAAAaaab.ttb", false},
                       NameCase{"dir/AAAAaaab.ttb", false}, NameCase{"dir\\AAAAaaab.ttb", false},
-                      NameCase{"..ttb", false}, NameCase{"_settings.ttb", false}, NameCase{"a b.ttb", false}));
+                      NameCase{"..ttb", false}, NameCase{"_settings.ttb", false}, NameCase{"a b.ttb", false}),
+    [](const auto &info) { return (info.param.valid ? "valid_" : "refused_") + std::to_string(info.index); });
 
 TEST(RepositoryListingTest, BothBoxesDecodeTheSameName)
 {

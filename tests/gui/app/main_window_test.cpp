@@ -153,7 +153,10 @@ TEST_P(LoginClickTest, StoresOnlyValidLogin)
 
 INSTANTIATE_TEST_SUITE_P(Answers, LoginClickTest,
                          ::testing::Values(LoginCase{"racer_1", "racer_1", false}, LoginCase{"гонщик", "", true},
-                                           LoginCase{"ab", "", true}, LoginCase{"x'); DROP TABLE _settings;--", "", true}));
+                                           LoginCase{"ab", "", true}, LoginCase{"x'); DROP TABLE _settings;--", "", true}),
+                         [](const auto &info) {
+                             return (info.param.refused ? "refused_" : "stored_") + std::to_string(info.index);
+                         });
 
 TEST_F(MainWindowTest, F1OpensAboutWhichEscapeCloses)
 {
