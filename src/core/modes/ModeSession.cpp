@@ -83,21 +83,21 @@ QString ModeLabelColour(const QString &mode, const QString &type)
         colour = QStringLiteral("#4692AA");
     if (type == QStringLiteral("marathon"))
         colour = QStringLiteral("#D43E68");
-    if (mode == QStringLiteral("Буквы") || mode == QStringLiteral("Letters"))
+    if (mode == kLettersMode || mode == kEnglishLettersMode)
         colour = QStringLiteral("#B55900");
-    if (mode == QStringLiteral("Цифры"))
+    if (mode == kDigitsMode)
         colour = QStringLiteral("#777777");
-    if (mode == QStringLiteral("Спринт"))
+    if (mode == kSprintMode)
         colour = QStringLiteral("#833F3A");
-    if (mode == QStringLiteral("Обучение"))
+    if (mode == kLearningMode)
         colour = QStringLiteral("#FF0000");
     return colour;
 }
 
 bool HasOnlineTop(const QString &mode)
 {
-    static const QStringList modes{"Безошибочный", "Короткие_тексты", "Обычный",           "Мини_марафон",
-                                   "ХРУСТяшки",    "Обычный_in_English", "Частотный_словарь"};
+    static const QStringList modes{kErrorlessMode, kShortTextsMode,     kRegularMode,   kMiniMarathonMode,
+                                   kCrunchMode,    kRegularEnglishMode, kFrequencyMode};
     return modes.contains(mode);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "modes/BuiltInModes.h"
 #include "modes/ModeSettings.h"
 
 #include <QString>
@@ -9,7 +10,6 @@ namespace tesmi {
 class Database;
 class Prompts;
 
-inline const QString kCrunchMode = QStringLiteral("ХРУСТяшки");
 inline const QString kCrunchGateMessage =
     QStringLiteral("Чтобы проходить ХРУСТяшки, требуется пробег\r\nв режиме \"Обычный\" не менее 10 текстов");
 

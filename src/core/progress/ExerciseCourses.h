@@ -1,12 +1,12 @@
 #pragma once
 
+#include "modes/BuiltInModes.h"
+
 #include <QString>
 
 #include <optional>
 
 namespace tesmi {
-
-inline const QString kLearningMode = QStringLiteral("Обучение");
 
 // The two graded exercise courses. An exercise is the mode's `book_poz`, from 0.
 inline constexpr int kLearningExercises = 5; // Обучение

@@ -1,6 +1,7 @@
 #include "race/RaceEngine.h"
 
 #include "app/Startup.h"
+#include "modes/BuiltInModes.h"
 #include "modes/RaceText.h"
 #include "platform/Platform.h"
 #include "progress/ExerciseCourses.h"
@@ -11,8 +12,6 @@ namespace tesmi {
 
 namespace {
 
-const QString kDigits = QStringLiteral("Цифры");
-const QString kRegularEnglish = QStringLiteral("Обычный_in_English");
 const QString kMarathonKind = QStringLiteral("marathon");
 constexpr int kIdleTicksAllowed = 5;
 // A moderator's Ctrl+Right skips texts with straight or angle quotes; a mode
@@ -20,8 +19,8 @@ constexpr int kIdleTicksAllowed = 5;
 constexpr int kModeratorRedraws = 100;
 
 // Built-in modes whose texts are not fixed from the race.
-const QStringList kFixedTextModes{"Безошибочный", "Короткие_тексты", "Обычный",          "Обучение",
-                                  "Мини_марафон", "ХРУСТяшки",       "Обычный_in_English", "Частотный_словарь"};
+const QStringList kFixedTextModes{kErrorlessMode,    kShortTextsMode, kRegularMode,        kLearningMode,
+                                  kMiniMarathonMode, kCrunchMode,     kRegularEnglishMode, kFrequencyMode};
 
 bool hasQuotes(const QString &text)
 {
@@ -65,7 +64,7 @@ void RaceEngine::NextText(bool byHotkey)
 
     MakeRaceText();
     const bool quoteFreeMode =
-        mode_.name == kRegularMode || mode_.name == kErrorlessMode || mode_.name == kRegularEnglish;
+        mode_.name == kRegularMode || mode_.name == kErrorlessMode || mode_.name == kRegularEnglishMode;
     if (byHotkey && mode_.moderator && quoteFreeMode) {
         for (int redraw = 0; redraw < kModeratorRedraws && hasQuotes(s_.RaceText); ++redraw)
             MakeRaceText();
@@ -149,7 +148,7 @@ void RaceEngine::StartRace()
 {
     refuseTypingRobot();
     mode_ = host_.raceMode();
-    keyRules_ = {mode_.name == kDigits && !mode_.marathon(), mode_.marathon()};
+    keyRules_ = {mode_.name == kDigitsMode && !mode_.marathon(), mode_.marathon()};
     highlight_ = mode_.lighting == QStringLiteral("символ")  ? Highlight::Character
                  : mode_.lighting == QStringLiteral("слово") ? Highlight::Word
                                                              : Highlight::None;

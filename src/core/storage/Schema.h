@@ -1,14 +1,13 @@
 #pragma once
 
+#include "modes/BuiltInModes.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace tesmi {
 
 class Database;
-
-inline const QString kRegularMode = QStringLiteral("Обычный");
-inline const QString kErrorlessMode = QStringLiteral("Безошибочный");
 
 // Columns of a mode table made at start-up, in order (id first).
 const QStringList &BaseLayoutColumns();
