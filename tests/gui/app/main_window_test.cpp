@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -192,6 +193,20 @@ TEST_F(MainWindowTest, SplashStepFillsItsBarAndNamesTheWork)
     EXPECT_EQ(picture.pixelColor(shown.width() / 4, barMiddle), amber);
     EXPECT_NE(picture.pixelColor(shown.width() * 3 / 4, barMiddle), amber);
     saveScreenshot(shown, QStringLiteral("splash"));
+}
+
+TEST(ClickableLabelTest, LinkTakesItsHoverColourWhileTheMouseIsOver)
+{
+    ClickableLabel link(QStringLiteral("Гараж"));
+    link.setLinkColours(Qt::blue, Qt::red);
+    const auto colour = [&] { return link.palette().color(QPalette::WindowText); };
+    EXPECT_EQ(colour(), QColor(Qt::blue));
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(&link, &enter);
+    EXPECT_EQ(colour(), QColor(Qt::red));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&link, &leave);
+    EXPECT_EQ(colour(), QColor(Qt::blue));
 }
 
 } // namespace
