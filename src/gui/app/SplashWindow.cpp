@@ -15,13 +15,38 @@ namespace tesmi {
 
 namespace {
 constexpr qint64 kStepPaintMs = 50;
-constexpr int kMargin = 24;
-constexpr int kBarHeight = 14;
+const QColor kAmber(0xf0, 0xa0, 0x30);
 } // namespace
+
+SegmentedBar::SegmentedBar(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("loader"));
+    setFixedHeight(14);
+}
+
+void SegmentedBar::setPercent(int percent)
+{
+    percent_ = std::clamp(percent, 0, 100);
+    update();
+}
+
+void SegmentedBar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(0x5d, 0x7e, 0xa6));
+    painter.setBrush(QColor(0x0f, 0x1b, 0x2a));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    const QRect inside = rect().adjusted(2, 2, -2, -2);
+    const int filled = inside.width() * percent_ / 100;
+    for (int x = 0; x < filled; x += kSegment + kGap)
+        painter.fillRect(QRect(inside.left() + x, inside.top(), std::min(kSegment, filled - x), inside.height()), kAmber);
+}
 
 SplashWindow::SplashWindow(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      title_(new QLabel(QStringLiteral("Загрузка..."), this)), status_(new QLabel(this))
+      title_(new QLabel(QStringLiteral("Загрузка..."), this)), status_(new QLabel(this)),
+      loader_(new SegmentedBar(this))
 {
     setObjectName(QStringLiteral("FSplash"));
     // A caption of its own keeps it apart from the program's other windows.
@@ -37,8 +62,7 @@ SplashWindow::SplashWindow(QWidget *parent)
     picture->setAlignment(Qt::AlignCenter);
 
     auto *layout = new QVBoxLayout(this);
-    // The progress bar is painted in the bottom margin.
-    layout->setContentsMargins(kMargin, 20, kMargin, 20 + kBarHeight + 6);
+    layout->setContentsMargins(24, 20, 24, 20);
     layout->addWidget(picture);
     // Full width, text centred: the captions change while no layout pass runs.
     for (QLabel *caption : {title_, status_})
@@ -46,6 +70,7 @@ SplashWindow::SplashWindow(QWidget *parent)
     layout->addWidget(title_);
     layout->addStretch();
     layout->addWidget(status_);
+    layout->addWidget(loader_);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -66,21 +91,11 @@ void SplashWindow::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), shade);
     painter.setPen(QColor(0x0c, 0x15, 0x22));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-
-    // The progress bar: a dark groove filling with amber from the left.
-    const QRect groove(kMargin, height() - 20 - kBarHeight, width() - 2 * kMargin, kBarHeight);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QColor(0x5d, 0x7e, 0xa6));
-    painter.setBrush(QColor(0x0f, 0x1b, 0x2a));
-    painter.drawRoundedRect(QRectF(groove).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-    const QRect inside = groove.adjusted(2, 2, -2, -2);
-    painter.fillRect(QRect(inside.topLeft(), QSize(inside.width() * percent_ / 100, inside.height())),
-                     QColor(0xf0, 0xa0, 0x30));
 }
 
 void SplashWindow::step(int percent, const QString &status)
 {
-    percent_ = std::clamp(percent, 0, 100);
+    loader_->setPercent(percent);
     status_->setText(status);
     if (!painted_.isValid() || painted_.hasExpired(kStepPaintMs))
         paintNow();

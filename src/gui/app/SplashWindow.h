@@ -7,6 +7,26 @@ class QLabel;
 
 namespace tesmi {
 
+// The splash's segmented progress bar `loader`, 0 to 100 percent, painted
+// by itself: QProgressBar repaints its whole window on every change.
+class SegmentedBar : public QWidget {
+    Q_OBJECT
+public:
+    explicit SegmentedBar(QWidget *parent = nullptr);
+
+    void setPercent(int percent);
+    int percent() const { return percent_; }
+
+    static constexpr int kSegment = 10;
+    static constexpr int kGap = 1;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int percent_ = 0;
+};
+
 // The borderless window shown while the main window is built and while it closes.
 class SplashWindow : public QWidget {
     Q_OBJECT
@@ -31,7 +51,7 @@ private:
     QElapsedTimer painted_;
     QLabel *title_;
     QLabel *status_;
-    int percent_ = 0;
+    SegmentedBar *loader_;
 };
 
 } // namespace tesmi
