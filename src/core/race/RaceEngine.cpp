@@ -69,7 +69,6 @@ void RaceEngine::NextText(bool byHotkey)
         for (int redraw = 0; redraw < kModeratorRedraws && hasQuotes(s_.RaceText); ++redraw)
             MakeRaceText();
     }
-    s_.Countdown = 3;
     StartCountdown();
 }
 
@@ -83,32 +82,18 @@ void RaceEngine::StartErrorWork(const QString &practiceText)
     s_.RepeatRun = false;
     setRaceButtonsHidden();
     view_.setIndicatorVisible(Indicator::Status, true);
-    stopTimers();
-    showPlaceholder();
-    s_.RaceRunning = false;
-    s_.Countdown = 3;
     StartCountdown();
 }
 
 void RaceEngine::StartCountdown()
 {
     mode_ = host_.raceMode();
-    stopTimers();
-    host_.hideResults();
-    view_.setTrackPosition(0);
+    prepareStart(3);
     runTimer(RaceTimer::Countdown, true);
     showPlaceholder();
     view_.showArea(TextArea::Cover);
     view_.setLight(1);
     view_.setIndicator(Indicator::Status, kCountdownStatus + QString::number(s_.Countdown));
-
-    s_.AwaitingFirstKey = true;
-    s_.ElapsedSeconds = 0;
-    s_.Countdown = 3;
-    s_.RaceRunning = false;
-    resetRaceFields();
-    view_.holdKeyboardFocus();
-
     paintSilver();
     transcript_.clear();
     host_.setSettingsLocked(false);
@@ -189,16 +174,7 @@ void RaceEngine::RestartText()
     host_.setErrorWorkButtonVisible(false);
     view_.setIndicatorVisible(Indicator::Status, true);
     // The idle check stops too: its count from the last race must not end this one.
-    stopTimers();
-    host_.hideResults();
-    view_.setTrackPosition(0);
-
-    s_.AwaitingFirstKey = true;
-    s_.ElapsedSeconds = 0;
-    s_.Countdown = 1;
-    s_.RaceRunning = false;
-    resetRaceFields();
-    view_.holdKeyboardFocus();
+    prepareStart(1);
 
     // A reset emptied the text view; the text comes back with the restart.
     view_.setRaceText(shownText_);
@@ -655,6 +631,19 @@ bool RaceEngine::fixTextButtonVisible() const
 }
 
 // ---- state ----
+
+void RaceEngine::prepareStart(int countdown)
+{
+    stopTimers();
+    host_.hideResults();
+    view_.setTrackPosition(0);
+    s_.AwaitingFirstKey = true;
+    s_.ElapsedSeconds = 0;
+    s_.Countdown = countdown;
+    s_.RaceRunning = false;
+    resetRaceFields();
+    view_.holdKeyboardFocus();
+}
 
 void RaceEngine::resetRaceFields()
 {

@@ -111,6 +111,9 @@ private:
     void RenderRaceText();
     void appendTranscriptTail();
 
+    // Timers stopped, the last result and the car run cleared, the race fields
+    // back at the first character: what every start of a countdown shares.
+    void prepareStart(int countdown);
     void resetRaceFields();
     void askToKeepBookPosition();
     void refuseTypingRobot();
